@@ -1,0 +1,3 @@
+#include "sounds/sounds.h"
+
+bool synth_sounds(const std::filesystem::path&) { return true; }
