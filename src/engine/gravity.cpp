@@ -1,0 +1,5 @@
+#include "engine/procedures.h"
+
+void fall_down() {}
+
+void fall_down2() {}

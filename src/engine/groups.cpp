@@ -1,0 +1,5 @@
+#include "engine/procedures.h"
+
+void spielfeld_pruefen() {}
+
+void spielfeld_pruefen2() {}

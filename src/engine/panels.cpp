@@ -1,0 +1,9 @@
+#include "engine/procedures.h"
+
+void show_score() {}
+
+void show_speed() {}
+
+void show_speed2() {}
+
+void show_level() {}

@@ -1,0 +1,57 @@
+#include "engine/board.h"
+#include "engine/game_screen.h"
+#include "engine/procedures.h"
+#include "frame/picture_store.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
+#include "runtime/system.h"
+
+namespace {
+void wait_for_start_signal() {
+    start_signal = kFalse;
+    // The menu is still to come: until then a game starts at once.
+    start_signal = kTrue;
+    while (start_signal != kTrue) DoEvents();
+    start_signal = kFalse;
+}
+}  // namespace
+
+void Main() {
+    sound_pfad = AppPath() + "/sound/";
+    const DisplaySize screen = rt::backend().display_size();
+    alte_breite = static_cast<float>(screen.width);
+    alte_hoehe = static_cast<float>(screen.height);
+    aufloesung_setzen(800, 600);
+    SetCursorPos(799, 599);
+    schwierigkeit = 2;
+    hs_schwierigkeit = 2;
+    hs_spielzeit = 1;
+    spielzeit_wahl = 1;
+    spiel_initialisieren();
+    restzeit = 600;
+    sound_geraet_erstellen();
+    spiel_beendet = kFalse;
+    SetCursorPos(400, 300);
+    spielsekunden = -1;
+
+    wait_for_start_signal();
+    spiel_initialisieren();
+    show_uhr();
+    steinfolge_erzeugen();
+    SetCursorPos(799, 599);
+    Form1->Show();
+    loesche_spielfeld();
+    fuelle_reihen(start_reihen);
+    startreihen_aufbauen();
+    zeichne_spielfeld(1);
+    zeichne_spielfeld2(1);
+    spiel_lauft();
+}
+
+void programm_beenden() {
+    sound_freigeben();
+    Form1.Unload();
+    Form2.Unload();
+    aufloesung_setzen(alte_breite, alte_hoehe);
+    EndProgram();
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Start, hand-over and shutdown (main_procedures.cpp).
+void Main();
+void neues_spiel_starten();
+[[noreturn]] void programm_beenden();
+
+// Game set-up (game_setup.cpp) and its tables (tables.cpp).
+void spiel_initialisieren();
+void tempo_tabelle_setzen();
+void level_werte_setzen();
+void steinfolge_erzeugen();
+// Scale of the meters and board width for the current column count (also at a level end).
+void spalten_werte_setzen();
+
+// Display mode and sound bank (display_mode.cpp, sound_bank.cpp).
+void aufloesung_setzen(float breite, float hoehe);
+void sound_geraet_erstellen();
+void sound_laden(const std::string& datei, int16_t nummer);
+void sound_freigeben();
+// Plays a sound slot once, without looping and without waiting.
+void sound_spielen(int16_t slot);
+
+// Start-row animation (start_rows.cpp).
+void startreihen_aufbauen();
+
+// High-score store (highscore_store.cpp).
+void highscore_laden();
+void highscore_speichern();

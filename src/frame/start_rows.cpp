@@ -1,0 +1,3 @@
+#include "frame/procedures.h"
+
+void startreihen_aufbauen() {}

@@ -1,0 +1,116 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "runtime/image.h"
+#include "runtime/property.h"
+
+namespace rt {
+class Form;
+
+// Something placed on a screen: a picture box, a label or a line.
+class Control {
+public:
+    Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    Prop<double> Left, Top, Width, Height;  // pixels; fractional values are rounded when drawn
+    Prop<bool> Visible = true;
+    std::string ToolTipText;
+    int16_t Index = 0;  // position within its control array
+
+    // Handlers get the control's index within its array.
+    std::function<void(int16_t index)> on_click;
+    std::function<void(int16_t index, int16_t button, int16_t shift, float x, float y)> on_mouse_move;
+
+    void place(double left, double top, double width, double height);
+    bool contains(int x, int y) const;
+    virtual bool hit_testable() const { return true; }
+    virtual void draw(Image& frame, int origin_x, int origin_y) = 0;
+};
+
+// A box with a lasting drawing surface: drawing goes into its picture and shows with it.
+class PictureBox : public Control {
+public:
+    // The drawing surface, at least as large as the box. Drawing into it shows on screen.
+    Image& hDC();
+    // The box's picture (with whatever was drawn into it).
+    const Image& Picture() const { return surface_; }
+    // Takes a copy of another picture; the box keeps its own size.
+    void SetPicture(const Image& picture);
+    // Shows what was drawn.
+    void Refresh();
+
+    void draw(Image& frame, int origin_x, int origin_y) override;
+
+private:
+    Image surface_;
+};
+
+// A line of text in a bold font.
+class Label : public Control {
+public:
+    enum class Align { Left, Right, Center };
+    Prop<std::string> Caption;
+    int font_points = 8;
+    Align alignment = Align::Left;
+
+    // Components above 255 count as 255.
+    void SetForeColor(int red, int green, int blue);
+    uint32_t ForeColor() const { return fore_colour_; }
+
+    void draw(Image& frame, int origin_x, int origin_y) override;
+
+private:
+    uint32_t fore_colour_ = 0;
+    // The rendered caption, kept until caption, colour or size change.
+    std::string cached_caption_;
+    uint32_t cached_colour_ = 0;
+    int cached_points_ = 0;
+    Image cached_text_;
+};
+
+// A one-pixel line between two points.
+class Line : public Control {
+public:
+    int X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    uint32_t BorderColor = rgb(255, 255, 255);
+
+    void set(int x1, int y1, int x2, int y2, uint32_t colour);
+    bool hit_testable() const override { return false; }
+    void draw(Image& frame, int origin_x, int origin_y) override;
+};
+
+// Alike controls sharing one name, reached by index.
+template <class T>
+class ControlArray {
+public:
+    ControlArray() = default;
+    explicit ControlArray(int count) { resize(count); }
+    void resize(int count) {
+        while (static_cast<int>(items_.size()) < count) {
+            items_.push_back(std::make_unique<T>());
+            items_.back()->Index = static_cast<int16_t>(items_.size() - 1);
+        }
+    }
+    T& operator[](int index) { return *items_.at(static_cast<size_t>(index)); }
+    const T& operator[](int index) const { return *items_.at(static_cast<size_t>(index)); }
+    int size() const { return static_cast<int>(items_.size()); }
+
+    // One handler for every member; the member's index comes with each event.
+    void on_click(const std::function<void(int16_t)>& handler) {
+        for (auto& item : items_) item->on_click = handler;
+    }
+    void on_mouse_move(const std::function<void(int16_t, int16_t, int16_t, float, float)>& handler) {
+        for (auto& item : items_) item->on_mouse_move = handler;
+    }
+
+private:
+    std::vector<std::unique_ptr<T>> items_;
+};
+}  // namespace rt

@@ -1,0 +1,42 @@
+#include "runtime/image.h"
+
+#include <algorithm>
+#include <cstring>
+
+Image::Image(int w, int h, uint32_t fill_colour)
+    : width(std::max(w, 0)), height(std::max(h, 0)),
+      pixels(static_cast<size_t>(width) * height, fill_colour) {}
+
+void Image::fill(uint32_t colour) { std::fill(pixels.begin(), pixels.end(), colour); }
+
+void Image::grow_to(int w, int h) {
+    if (w <= width && h <= height) return;
+    Image bigger(std::max(w, width), std::max(h, height));
+    BitBlt(bigger, 0, 0, width, height, *this, 0, 0, SRCCOPY);
+    *this = std::move(bigger);
+}
+
+void BitBlt(Image& dst, int dx, int dy, int w, int h, const Image& src, int sx, int sy, RasterOp op) {
+    // Clip against the source, then against the destination, moving both corners together.
+    auto clip = [&](int& from, int& to, int& len, int limit_from, int limit_to) {
+        if (from < 0) { len += from; to -= from; from = 0; }
+        if (to < 0) { len += to; from -= to; to = 0; }
+        len = std::min({len, limit_from - from, limit_to - to});
+    };
+    clip(sx, dx, w, src.width, dst.width);
+    clip(sy, dy, h, src.height, dst.height);
+    if (w <= 0 || h <= 0) return;
+
+    // Within one image a copy downward must run bottom-up so it never reads what it wrote.
+    const bool backwards = &dst == &src && dy > sy;
+    for (int i = 0; i < h; ++i) {
+        const int row = backwards ? h - 1 - i : i;
+        const uint32_t* s = &src.pixels[static_cast<size_t>(sy + row) * src.width + sx];
+        uint32_t* d = &dst.pixels[static_cast<size_t>(dy + row) * dst.width + dx];
+        switch (op) {
+            case RasterOp::SrcCopy: std::memmove(d, s, sizeof(uint32_t) * w); break;
+            case RasterOp::SrcAnd: for (int i = 0; i < w; ++i) d[i] &= s[i]; break;
+            case RasterOp::SrcInvert: for (int i = 0; i < w; ++i) d[i] ^= s[i]; break;
+        }
+    }
+}

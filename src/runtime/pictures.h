@@ -1,0 +1,11 @@
+#pragma once
+#include <string_view>
+#include <vector>
+
+#include "runtime/image.h"
+
+// The pictures carried inside the program, by their name under assets/pictures
+// ("form2/picture1_3"). A missing picture is an empty image.
+const Image& embedded_picture(std::string_view name);
+// Every carried picture's name.
+std::vector<std::string_view> embedded_picture_names();

@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "runtime/backend.h"
+
+// The services the game takes from its surroundings: events, keys, time, pointer, random numbers,
+// files and the end of the program. All of them go through the backend installed here.
+
+namespace rt {
+void install_backend(Backend* backend);
+Backend& backend();
+
+// What closing the window (or SIGTERM) does; the program ends through its own shutdown.
+void set_quit_handler(std::function<void()> handler);
+
+// Thrown by EndProgram and caught by the entry point, so every nested loop unwinds.
+struct ProgramEnd {
+    int exit_code = 0;
+};
+
+// Takes every input event the backend has without running a handler; keys update the key state.
+void pump_input();
+// Waits up to 1 ms for input without running handlers, so a polling loop does not spin a core.
+void idle_wait();
+// Shows the frame now if anything changed since it was last shown.
+void present_now();
+// Forgets key state, queued events and the frame (tests start from nothing).
+void reset_runtime();
+}  // namespace rt
+
+// Lets pending events run once: their handlers run inside this call. When nothing is pending
+// it waits up to 1 ms, so that loops around it stay responsive without burning a processor.
+void DoEvents();
+// 0x8001 exactly when the key is down and was pressed since this key's previous query.
+int16_t GetAsyncKeyState(int virtual_key);
+uint32_t timeGetTime();
+// Blocks without running events; the frame is shown first so animations step visibly.
+void Sleep(uint32_t ms);
+void SetCursorPos(int x, int y);
+
+// Uniform in [0, 1), single precision.
+float Rnd();
+// Seeds the random numbers from the clock.
+void Randomize();
+// Seeds the random numbers with a fixed value (tests and replays).
+void Randomize(uint32_t seed);
+
+// The program's folder, without a trailing separator.
+std::string AppPath();
+bool FileExists(const std::string& path);
+// Ends the program: unwinds to the entry point, which returns.
+[[noreturn]] void EndProgram(int exit_code = 0);

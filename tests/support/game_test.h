@@ -1,0 +1,26 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include "runtime/system.h"
+#include "runtime/test_backend.h"
+
+// Every engine and screen test starts here: a fresh test backend with its fake clock,
+// no screens, and every global back to its state at program start.
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs code that may end the program; true when it did.
+    template <class F>
+    bool ends_program(F&& code) {
+        try {
+            code();
+        } catch (const rt::ProgramEnd&) {
+            return true;
+        }
+        return false;
+    }
+
+    rt::TestBackend backend;
+};
