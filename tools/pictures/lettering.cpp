@@ -1,7 +1,5 @@
 #include "pictures/lettering.h"
 
-#include <SDL_ttf.h>
-
 #include <algorithm>
 #include <cstdio>
 

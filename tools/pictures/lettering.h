@@ -1,11 +1,11 @@
 #pragma once
 // Lettering with DejaVu Sans Bold: glyph coverage maps and the outlined,
 // gradient-filled look shared by digits, captions and the game-over word.
+#include <SDL_ttf.h>
+
 #include <string>
 
 #include "pictures/canvas.h"
-
-struct _TTF_Font;
 
 class Font {
 public:
@@ -20,7 +20,7 @@ public:
     int width(const std::string& utf8) const;
 
 private:
-    _TTF_Font* font_ = nullptr;
+    TTF_Font* font_ = nullptr;
 };
 
 // Bounding box of the pixels a coverage map touches; empty map gives w = 0.

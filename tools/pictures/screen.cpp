@@ -87,9 +87,12 @@ void framed_well(Image& img, Rect r, int thickness) {
             const int top = r.y - y, left = r.x - x, bottom = y - (r.y + r.h - 1), right = x - (r.x + r.w - 1);
             const bool lit_side = std::max(top, left) >= std::max(bottom, right);
             const Rgb steel = lit_side ? hex(0x8c9ad8) : hex(0x3a4278);
-            const float t = float(d - 1) / float(std::max(thickness - 1, 1));
-            const Rgb ridge = d == thickness ? steel * 0.55f : mix(steel, steel * 0.8f, t);
-            img.at(x, y) = d == 1 ? hex(0x0c0e22) : ridge;
+            if (d == 1)
+                img.at(x, y) = hex(0x0c0e22);  // a dark seam next to the box
+            else if (d == thickness)
+                img.at(x, y) = steel * 0.55f;  // the outer edge
+            else
+                img.at(x, y) = steel * (1.0f - 0.2f * float(d - 2) / float(thickness - 2));
         }
 }
 
@@ -167,7 +170,7 @@ Image plaque(int w, int h, Rgb fill, Rgb border) {
 Image screen_background() {
     Image img = textured_ground();
     framed_well(img, kPlaceLadder, 2);
-    img.fill_rect({0, 0, 56, 52}, kBlack);  // under the place caption and panel
+    plate(img, {-2, -2, 58, 24});  // under the place caption
     framed_well(img, kProgressChannel, 3);
     plate(img, kLevelPlate);
     plate(img, kClockPlate);
