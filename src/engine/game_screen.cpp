@@ -61,10 +61,11 @@ GameScreen::GameScreen() {
     Line2.set(26, 52, 26, 474, rgb(96, 112, 160));
     Line3.set(0, 474, 56, 474, rgb(96, 112, 160));
 
+    // The lines lie under every box; the panels lie over the boards' top edge.
     for (rt::Control* box : std::initializer_list<rt::Control*>{
-             &Picture1, &Picture2, &Picture3, &Picture4, &Picture5, &Picture6, &Picture7, &Picture8,
-             &Picture9, &Picture10, &Picture11[0], &Picture11[1], &Picture12, &Picture13, &Picture14,
-             &Picture15, &Line1, &Line2, &Line3, &Picture16[0], &Picture16[1], &Picture17, &Picture18,
+             &Line1, &Line2, &Line3, &Picture1, &Picture2, &Picture3, &Picture4, &Picture5, &Picture6,
+             &Picture7, &Picture8, &Picture13, &Picture11[0], &Picture11[1], &Picture9, &Picture12,
+             &Picture14, &Picture15, &Picture17, &Picture18, &Picture16[0], &Picture16[1], &Picture10,
              &Picture19})
         add(*box);
 }

@@ -10,7 +10,8 @@
 
 namespace rt {
 namespace {
-constexpr uint32_t kFrameMs = 16;  // at most about 60 shown frames a second
+constexpr uint32_t kFrameMs = 16;     // at most about 60 shown frames a second
+constexpr uint32_t kRefreshMs = 500;
 
 struct KeyState {
     bool down = false;
@@ -45,8 +46,9 @@ void note_key(const InputEvent& event) {
 
 void present_if_due(bool force) {
     RuntimeState& s = state();
-    if (!s.dirty) return;
     const uint32_t now = s.backend->now_ms();
+    // A still frame is shown again now and then: a window manager may have lost it.
+    if (!s.dirty && now - s.last_present < kRefreshMs) return;
     if (!force && now - s.last_present < kFrameMs) return;
     s.dirty = false;
     s.last_present = now;

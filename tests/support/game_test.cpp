@@ -1,19 +1,7 @@
 #include "support/game_test.h"
 
-#include "frame/state.h"
-#include "runtime/form.h"
-#include "runtime/system.h"
+#include "support/fresh_start.h"
 
-void GameTest::SetUp() {
-    rt::forget_all_forms();
-    rt::reset_runtime();
-    rt::install_backend(&backend);
-    reset_program_state();
-    Randomize(1);
-}
+void GameTest::SetUp() { fresh_start(backend); }
 
-void GameTest::TearDown() {
-    rt::forget_all_forms();
-    rt::reset_runtime();
-    rt::install_backend(nullptr);
-}
+void GameTest::TearDown() { leave_fresh_start(); }

@@ -105,7 +105,8 @@ bool SdlBackend::poll_event(InputEvent& event) {
                 event.button = button_mask(e.button.button);
                 return true;
             case SDL_WINDOWEVENT:
-                if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                    e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_RESTORED) {
                     event = {};
                     event.kind = InputEvent::Kind::Exposed;
                     return true;
@@ -157,8 +158,12 @@ void SdlBackend::set_display_size(int width, int height) {
 
 void SdlBackend::open_window() {
     if (window_) return;
-    window_ = SDL_CreateWindow("Zandorix", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kLogicalWidth,
-                               kLogicalHeight, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    // Created at the desktop's size, so that the window fills the screen even where no window
+    // manager takes care of full-screen requests.
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) desktop.w = kLogicalWidth, desktop.h = kLogicalHeight;
+    window_ = SDL_CreateWindow("Zandorix", 0, 0, desktop.w, desktop.h,
+                               SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
     if (!window_) {
         std::fprintf(stderr, "zandorix: cannot open a window: %s\n", SDL_GetError());
         return;
@@ -170,7 +175,7 @@ void SdlBackend::open_window() {
         return;
     }
     SDL_RenderSetLogicalSize(renderer_, kLogicalWidth, kLogicalHeight);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                  kLogicalWidth, kLogicalHeight);
     SDL_ShowCursor(SDL_ENABLE);
 }
