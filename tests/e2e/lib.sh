@@ -1,0 +1,35 @@
+# Helpers of the end-to-end tests: the real program under a virtual X server.
+# Sourced by each *_test.sh, which runs inside `xvfb-run`.
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts the program in the background with the dummy audio driver unless told otherwise;
+# sets $pid and waits for its window ($window).
+start_game() {
+    SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} "$binary" >"$workdir/out.log" 2>&1 &
+    pid=$!
+    window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Zandorix$' 2>/dev/null | head -n 1) ||
+        fail "no window appeared; program said: $(cat "$workdir/out.log")"
+}
+
+# Waits up to $1 seconds for the program to end; sets $status.
+wait_for_end() {
+    local waited=0
+    while kill -0 "$pid" 2>/dev/null; do
+        sleep 0.1
+        waited=$((waited + 1))
+        if [ "$waited" -ge $(($1 * 10)) ]; then
+            kill -9 "$pid" 2>/dev/null
+            fail "the program did not end within $1 s"
+        fi
+    done
+    wait "$pid"
+    status=$?
+}
+
+screenshot() {
+    import -window root "$1" 2>/dev/null || xwd -root -silent | convert xwd:- "$1"
+}

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The program opens full screen, and closing its window ends it cleanly.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"; fi
+binary=$1
+close_window=$2
+workdir=$(mktemp -d)
+trap 'rm -rf "$workdir"; [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null' EXIT
+source "$here/lib.sh"
+
+start_game
+geometry=$(xdotool getwindowgeometry "$window")
+echo "$geometry" | grep -q "Geometry: 1024x768" || fail "the window does not fill the screen: $geometry"
+sleep 1
+"$close_window" "$window" || fail "could not ask the window to close"
+wait_for_end 10
+[ "$status" -eq 0 ] || fail "ended with status $status: $(cat "$workdir/out.log")"
+
+# SIGTERM ends it the same orderly way.
+start_game
+sleep 1
+kill -TERM "$pid"
+wait_for_end 10
+[ "$status" -eq 0 ] || fail "ended with status $status after SIGTERM: $(cat "$workdir/out.log")"
+echo "ok"

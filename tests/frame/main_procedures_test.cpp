@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "engine/game_screen.h"
+#include "engine/state.h"
+#include "frame/picture_store.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
+#include "support/game_test.h"
+
+namespace {
+class Spine : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        backend.folder = ZANDORIX_BINARY_DIR;  // the build puts sound/ there
+        backend.display = {1920, 1080};
+        backend.key_down(vk::Escape, 0);  // the game ends at its first pass
+    }
+    // Runs the program until it ends; ends it through the shutdown if Main returns on its own.
+    void run_program() {
+        if (!ends_program([] { Main(); })) {
+            EXPECT_TRUE(ends_program([] { programm_beenden(); }));
+        }
+    }
+};
+
+TEST_F(Spine, StartsTheFirstGameWithTheDefaultsAndShutsDownGivingTheDisplayBack) {
+    ends_program([] { Main(); });
+    EXPECT_EQ(schwierigkeit, 2);
+    EXPECT_EQ(spielzeit_wahl, 1);
+    EXPECT_EQ(hs_schwierigkeit, 2);
+    EXPECT_EQ(hs_spielzeit, 1);
+    EXPECT_EQ(spalten, 9);
+    EXPECT_EQ(sound_pfad, std::string(ZANDORIX_BINARY_DIR) + "/sound/");
+    EXPECT_EQ(alte_breite, 1920);
+    EXPECT_EQ(alte_hoehe, 1080);
+    EXPECT_EQ(start_signal, kFalse);
+    EXPECT_EQ(spiel_beendet, kFalse);
+    // The game is set up: both boards hold the same start rows, the pointer is parked.
+    EXPECT_NE(spielfeld1(1, 18), 0);
+    EXPECT_EQ(spielfeld1(1, 18), spielfeld2(1, 18));
+    EXPECT_EQ(backend.pointer_x, 799);
+    EXPECT_EQ(backend.pointer_y, 599);
+    ASSERT_FALSE(backend.display_changes.empty());
+    EXPECT_EQ(backend.display_changes.front().width, 800);
+    EXPECT_EQ(backend.display_changes.front().height, 600);
+}
+
+TEST_F(Spine, ShutdownUnloadsEveryScreenAndRestoresTheDisplayKeptAtStart) {
+    run_program();
+    EXPECT_FALSE(Form1.loaded());
+    EXPECT_FALSE(Form2.loaded());
+    ASSERT_EQ(backend.display_changes.size(), 2u);
+    EXPECT_EQ(backend.display_changes.back().width, 1920);
+    EXPECT_EQ(backend.display_changes.back().height, 1080);
+}
+
+TEST_F(Spine, TheGameLoopStartsWithTheFirstSecondCounted) {
+    // Main reaches the loop with spielsekunden at 0: -1 before the wait, one count by the clock.
+    run_program();
+    EXPECT_EQ(spielsekunden, 0);
+}
+}  // namespace

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "runtime/image.h"
+
+namespace {
+constexpr uint32_t kRed = rgb(255, 0, 0);
+constexpr uint32_t kWhite = rgb(255, 255, 255);
+
+TEST(BitBlt, CombinesPixelsByRasterOp) {
+    struct Case {
+        RasterOp op;
+        uint32_t dst, src, expected;
+    };
+    const Case cases[] = {
+        {SRCCOPY, 0x123456, 0xABCDEF, 0xABCDEF},
+        {SRCAND, 0x00FF0F, 0x0F0FFF, 0x000F0F},
+        {SRCINVERT, 0x00FF0F, 0x0F0FFF, 0x0FF0F0},
+    };
+    for (const Case& c : cases) {
+        Image dst(2, 2, c.dst), src(2, 2, c.src);
+        BitBlt(dst, 0, 0, 2, 2, src, 0, 0, c.op);
+        EXPECT_EQ(dst.at(1, 1), c.expected) << static_cast<int>(c.op);
+    }
+}
+
+TEST(BitBlt, SpriteShowsOnlyItsOpaquePart) {
+    // Mask black where the sprite is opaque, white elsewhere; sprite black where not opaque.
+    Image board(3, 1, rgb(0, 0, 200));
+    Image mask(3, 1, kWhite), sprite(3, 1, 0);
+    mask.at(1, 0) = 0;
+    sprite.at(1, 0) = kRed;
+    BitBlt(board, 0, 0, 3, 1, mask, 0, 0, SRCAND);
+    BitBlt(board, 0, 0, 3, 1, sprite, 0, 0, SRCINVERT);
+    EXPECT_EQ(board.at(0, 0), rgb(0, 0, 200));
+    EXPECT_EQ(board.at(1, 0), kRed);
+    EXPECT_EQ(board.at(2, 0), rgb(0, 0, 200));
+}
+
+TEST(BitBlt, ClipsToSourceAndDestination) {
+    struct Case {
+        const char* name;
+        int dx, dy, w, h, sx, sy;
+        int drawn;  // pixels of the 4 × 4 destination that take the source's colour
+    };
+    const Case cases[] = {
+        {"inside", 1, 1, 2, 2, 0, 0, 4},
+        {"past the right edge", 3, 0, 4, 1, 0, 0, 1},
+        {"left of the destination", -1, 0, 2, 1, 0, 0, 1},
+        {"above the destination", 0, -1, 1, 2, 0, 0, 1},
+        {"source rows that do not exist", 0, -3, 1, 4, 0, 0, 0},
+        {"beyond the source", 0, 0, 4, 4, 1, 1, 1},
+        {"source corner negative", 0, 0, 3, 3, -1, -1, 4},
+        {"wholly outside", 5, 5, 2, 2, 0, 0, 0},
+        {"empty rectangle", 0, 0, 0, 3, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        Image dst(4, 4, 0), src(2, 2, kRed);
+        BitBlt(dst, c.dx, c.dy, c.w, c.h, src, c.sx, c.sy, SRCCOPY);
+        int drawn = 0;
+        for (uint32_t p : dst.pixels) drawn += p == kRed;
+        EXPECT_EQ(drawn, c.drawn) << c.name;
+    }
+}
+
+TEST(BitBlt, CopiesWithinOneImageWithoutSmearing) {
+    Image image(1, 4);
+    for (int y = 0; y < 4; ++y) image.at(0, y) = static_cast<uint32_t>(y + 1);
+    BitBlt(image, 0, 1, 1, 3, image, 0, 0, SRCCOPY);  // one row down
+    EXPECT_EQ(image.pixels, (std::vector<uint32_t>{1, 1, 2, 3}));
+}
+
+TEST(Image, GrowingKeepsThePictureAndFillsBlack) {
+    Image image(2, 1, kRed);
+    image.grow_to(3, 2);
+    EXPECT_EQ(image.width, 3);
+    EXPECT_EQ(image.height, 2);
+    EXPECT_EQ(image.at(1, 0), kRed);
+    EXPECT_EQ(image.at(2, 0), 0u);
+    EXPECT_EQ(image.at(0, 1), 0u);
+}
+}  // namespace

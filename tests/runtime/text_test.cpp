@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "runtime/text.h"
+
+namespace {
+TEST(Rounding, GoesToTheNearestAndHalvesToEven) {
+    const struct {
+        double value;
+        int expected;
+    } cases[] = {
+        {0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {20.8, 21}, {144.4, 144}, {-2.51, -3}, {7, 7},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(to_int16(c.value), c.expected) << c.value;
+        EXPECT_EQ(to_int32(c.value), c.expected) << c.value;
+    }
+}
+
+TEST(Rounding, HoldsValuesBeyondTheRangeAtItsEnds) {
+    EXPECT_EQ(to_int16(40000.0), 32767);
+    EXPECT_EQ(to_int16(-40000.0), -32768);
+    EXPECT_EQ(to_int32(1e12), 2147483647);
+}
+
+TEST(TextConversion, NumbersBecomeText) {
+    const struct {
+        double value;
+        const char* str;
+        const char* cstr;
+    } cases[] = {
+        {10000, " 10000", "10000"}, {0, " 0", "0"}, {-5, "-5", "-5"}, {20.8, " 20.8", "20.8"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Str(c.value), c.str);
+        EXPECT_EQ(CStr(c.value), c.cstr);
+    }
+}
+
+TEST(TextConversion, ValReadsTheLeadingNumber) {
+    const struct {
+        const char* text;
+        double expected;
+    } cases[] = {
+        {"600", 600}, {"  42abc", 42}, {"03", 3}, {"abc", 0}, {"", 0}, {"-7", -7}, {"1.5x", 1.5}, {".", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Val(c.text), c.expected) << c.text;
+}
+
+TEST(TextConversion, TrimMidChrAsc) {
+    EXPECT_EQ(Trim("  ANNA  "), "ANNA");
+    EXPECT_EQ(Trim("   "), "");
+    std::string clock = "00:00";
+    Mid(clock, 4, "59");
+    EXPECT_EQ(clock, "00:59");
+    Mid(clock, 5, "123");  // never grows the text
+    EXPECT_EQ(clock, "00:51");
+    EXPECT_EQ(Chr(65), "A");
+    EXPECT_EQ(Asc("Z"), 90);
+    EXPECT_EQ(Asc(Chr(200)), 200);
+}
+}  // namespace
