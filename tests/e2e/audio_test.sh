@@ -1,0 +1,58 @@
+#!/bin/sh
+# The game's opening under a virtual X server, with SDL's disk audio driver writing the mixed
+# sound to a file: the start rows' clicks must be in it, not silence.
+# Usage: audio_test.sh <path of the zandorix binary>
+set -u
+
+fail() {
+    echo "audio_test: FAIL: $*" >&2
+    [ -s "$work/stderr" ] && sed 's/^/  program: /' "$work/stderr" >&2
+    exit 1
+}
+
+bin=${1:-}
+[ -n "$bin" ] && [ -x "$bin" ] || { echo "audio_test: FAIL: no binary given or not executable: '$bin'" >&2; exit 2; }
+command -v xvfb-run >/dev/null || { echo "audio_test: FAIL: xvfb-run is missing (package xvfb)" >&2; exit 2; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/zandorix_audio.XXXXXX") || exit 2
+trap 'rm -rf "$work"' EXIT INT TERM
+
+# Inside the X session: start the game, let the start rows animate (about 2 s after start-up),
+# then ask it to end as a window manager would; SDL turns SIGTERM into a quit.
+cat > "$work/run.sh" <<'INNER'
+#!/bin/sh
+"$1" 2>"$2/stderr" &
+pid=$!
+sleep 4
+kill -TERM "$pid" 2>/dev/null
+i=0
+while kill -0 "$pid" 2>/dev/null && [ "$i" -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+if kill -0 "$pid" 2>/dev/null; then
+    kill -KILL "$pid" 2>/dev/null
+    echo hung >"$2/rc"
+    exit 0
+fi
+wait "$pid"
+echo $? >"$2/rc"
+INNER
+chmod +x "$work/run.sh"
+
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
+    timeout 30 xvfb-run -a -s "-screen 0 1024x768x24" "$work/run.sh" "$bin" "$work" >"$work/xvfb.log" 2>&1
+xrc=$?
+[ -f "$work/rc" ] || { sed 's/^/  xvfb-run: /' "$work/xvfb.log" >&2; fail "the game did not run under xvfb-run (exit $xrc)"; }
+rc=$(cat "$work/rc")
+[ "$rc" = hung ] && fail "the game did not end within 5 s of SIGTERM"
+[ "$rc" = 0 ] || fail "the game ended with exit code $rc"
+grep -q "found no audio device" "$work/stderr" && fail "the game found no audio device under SDL's disk driver"
+[ -s "$work/audio.raw" ] || fail "no audio was written to $work/audio.raw"
+
+# Signed 16-bit samples, native order, as the mixer was opened: peak and count of audible ones.
+set -- $(od -An -v -td2 -w2 "$work/audio.raw" |
+    awk '{ v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v; if (v > 256) loud++; n++ }
+         END { printf "%d %d %d\n", n, peak, loud }')
+samples=$1 peak=$2 loud=$3
+echo "audio_test: $samples samples written, peak $peak, $loud above 256"
+[ "$peak" -ge 2000 ] || fail "the audio is silent or nearly so (peak $peak of $samples samples)"
+[ "$loud" -ge 1000 ] || fail "too few audible samples ($loud of $samples)"
+echo "audio_test: ok"

@@ -1,0 +1,154 @@
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/game_screen.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
+#include "runtime/sdl/sdl_backend.h"
+#include "support/game_test.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+// The slot map of the test backend does not show the order of the loads; this does.
+class LoadRecorder : public rt::TestBackend {
+public:
+    std::vector<std::pair<int, std::string>> loads;
+    bool load_sound(int slot, const std::string& path, std::string& error) override {
+        loads.emplace_back(slot, path);
+        return TestBackend::load_sound(slot, path, error);
+    }
+};
+
+int count(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+class SoundBankTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        rt::install_backend(&recorder);
+        // A folder of stand-in wave files that a test may break.
+        folder = fs::temp_directory_path() /
+                 ("zandorix_sounds_" + std::to_string(getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        for (int n = 0; n <= 15; ++n) std::ofstream(folder / (std::to_string(n) + ".wav")) << "RIFF";
+        sound_pfad = folder.string() + "/";
+    }
+    void TearDown() override {
+        fs::remove_all(folder);
+        GameTest::TearDown();
+    }
+
+    // Runs the device creation; the exit code when it ended the program, -1 otherwise.
+    int create_device(std::string& diagnostics) {
+        int exit_code = -1;
+        ::testing::internal::CaptureStderr();
+        try {
+            sound_geraet_erstellen();
+        } catch (const rt::ProgramEnd& end) {
+            exit_code = end.exit_code;
+        }
+        diagnostics = ::testing::internal::GetCapturedStderr();
+        return exit_code;
+    }
+
+    LoadRecorder recorder;
+    fs::path folder;
+};
+
+TEST_F(SoundBankTest, LoadsTheSeventeenSlotsInTableOrder) {
+    sound_pfad = std::string(ZANDORIX_BINARY_DIR) + "/sound/";
+    sound_geraet_erstellen();
+
+    const std::vector<std::pair<int, const char*>> expected = {
+        {0, "0.wav"},   {1, "1.wav"},   {2, "2.wav"},   {3, "3.wav"},   {4, "4.wav"},   {5, "5.wav"},
+        {6, "6.wav"},   {7, "7.wav"},   {8, "8.wav"},   {9, "9.wav"},   {10, "10.wav"}, {11, "11.wav"},
+        {12, "1.wav"},  {13, "12.wav"}, {15, "13.wav"}, {14, "14.wav"}, {16, "15.wav"},
+    };
+    ASSERT_EQ(recorder.loads.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(recorder.loads[i].first, expected[i].first) << "load step " << i + 1;
+        EXPECT_EQ(recorder.loads[i].second, sound_pfad + expected[i].second) << "load step " << i + 1;
+    }
+    // The device belongs to the game screen, which therefore exists.
+    EXPECT_TRUE(Form1.loaded());
+}
+
+TEST_F(SoundBankTest, ABrokenInstallationEndsNamingTheFileAndGivesTheDisplayBack) {
+    struct Case {
+        const char* missing;
+        bool audio;
+    };
+    const Case cases[] = {{"0.wav", true}, {"1.wav", true}, {"15.wav", true}, {"7.wav", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.missing) + (c.audio ? " with audio" : " without audio"));
+        fs::remove(folder / c.missing);
+        recorder.audio_available = c.audio;
+        recorder.display_changes.clear();
+        recorder.display = {800, 600};
+        alte_breite = 1280;
+        alte_hoehe = 1024;
+
+        std::string diagnostics;
+        EXPECT_EQ(create_device(diagnostics), 1);
+        EXPECT_NE(diagnostics.find(sound_pfad + c.missing), std::string::npos) << diagnostics;
+        ASSERT_EQ(recorder.display_changes.size(), 1u);
+        EXPECT_EQ(recorder.display_changes[0].width, 1280);
+        EXPECT_EQ(recorder.display_changes[0].height, 1024);
+
+        std::ofstream(folder / c.missing) << "RIFF";
+    }
+}
+
+TEST_F(SoundBankTest, WithoutAnAudioDeviceTheGameGoesOnSilentlyAndSaysSoOnce) {
+    recorder.audio_available = false;
+    std::string diagnostics;
+    EXPECT_EQ(create_device(diagnostics), -1);
+    EXPECT_EQ(count(diagnostics, "found no audio device"), 1) << diagnostics;
+    // The files are still checked, so a broken installation shows on any machine.
+    EXPECT_EQ(recorder.loads.size(), 17u);
+    EXPECT_TRUE(recorder.display_changes.empty());
+}
+
+TEST_F(SoundBankTest, ReleasesTheSlotsInRisingOrder) {
+    sound_geraet_erstellen();
+    sound_freigeben();
+    std::vector<int> expected;
+    for (int slot = 0; slot <= 16; ++slot) expected.push_back(slot);
+    EXPECT_EQ(recorder.sounds_released, expected);
+}
+
+// Without an audio device the real backend must still refuse a file that is not a sound.
+TEST_F(SoundBankTest, TheRealBackendChecksFilesWhileSilent) {
+    std::ofstream(folder / "text.wav") << "not a wave file at all";
+    fs::create_directories(folder / "folder.wav");
+    struct Case {
+        std::string path;
+        bool loads;
+    };
+    const Case cases[] = {
+        {std::string(ZANDORIX_BINARY_DIR) + "/sound/2.wav", true},
+        {std::string(ZANDORIX_BINARY_DIR) + "/sound/15.wav", true},
+        {(folder / "missing.wav").string(), false},
+        {(folder / "text.wav").string(), false},
+        {(folder / "folder.wav").string(), false},
+    };
+    rt::SdlBackend sdl;
+    for (const Case& c : cases) {
+        std::string error;
+        EXPECT_EQ(sdl.load_sound(2, c.path, error), c.loads) << c.path;
+        EXPECT_EQ(error.empty(), c.loads) << c.path << ": " << error;
+    }
+}
+}  // namespace
