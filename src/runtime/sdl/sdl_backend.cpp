@@ -225,8 +225,13 @@ Image SdlBackend::render_text(const std::string& text, int point_size, uint32_t 
 
 bool SdlBackend::open_audio(std::string& error) {
     if (audio_open_) return true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 512) != 0) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         error = SDL_GetError();
+        return false;
+    }
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 512) != 0) {
+        error = Mix_GetError();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     Mix_AllocateChannels(static_cast<int>(chunks_.size()));
