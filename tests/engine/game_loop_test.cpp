@@ -1,0 +1,289 @@
+#include <algorithm>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/game_loop.h"
+#include "engine/game_screen.h"
+#include "engine/procedures.h"
+#include "engine/state.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
+#include "support/game_test.h"
+
+namespace {
+constexpr uint32_t kStart = 10000;
+
+class GameLoopTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        schwierigkeit = 2;
+        spiel_initialisieren();
+        steinfolge_erzeugen();
+        loesche_spielfeld();
+        restzeit = 600;
+        // Distinct intervals per board, so that a mix-up of the twins shows.
+        fall_intervall = 27;
+        intervall1 = 1750;
+        intervall2 = 1500;
+        zaehl_intervall1 = 150;
+        zaehl_intervall2 = 160;
+        zug_intervall = 200;
+        zug_intervall_kurz = 180;
+        zug_frueh_chance = 0;
+        zug_chance = 0;
+        // The computer's fill rule keeps intervall2 as set.
+        tempo_schwellen[1] = tempo_schwellen[2] = tempo_schwellen[3] = 0;
+        backend.clock = kStart;
+    }
+
+    // Runs passes until pred holds; returns the milliseconds since `from` at that pass.
+    template <class Pred>
+    int64_t run_until(StepTimes& t, uint32_t from, Pred pred) {
+        for (int pass = 0; pass < 5000; ++pass) {
+            loop_pass(t);
+            if (pred()) return static_cast<int64_t>(timeGetTime()) - from;
+        }
+        ADD_FAILURE() << "never happened";
+        return -1;
+    }
+
+    void press(int key) { backend.key_down(key); }
+    void release(int key) { backend.key_up(key); }
+};
+
+TEST_F(GameLoopTest, EachTimedStepRunsOnceMoreThanItsIntervalHasPassed) {
+    struct Case {
+        const char* step;
+        uint32_t StepTimes::*time;
+        double early_chance;
+        int first_run;  // ms after the loop's start
+    };
+    const Case cases[] = {
+        {"gravity", &StepTimes::fall, 0, 28},
+        {"new stone 1", &StepTimes::stein1, 0, 1751},
+        {"new stone 2", &StepTimes::stein2, 0, 1501},
+        {"meter 1", &StepTimes::zaehl1, 0, 151},
+        {"meter 2", &StepTimes::zaehl2, 0, 161},
+        {"computer", &StepTimes::zug, 0, 201},
+        {"computer, early", &StepTimes::zug, 1, 181},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.step);
+        zug_frueh_chance = c.early_chance;
+        const uint32_t start = backend.clock;
+        StepTimes t = loop_start();
+        const int64_t first = run_until(t, start, [&] { return t.*c.time != start; });
+        EXPECT_EQ(first, c.first_run);
+        EXPECT_EQ(t.*c.time, backend.clock);
+        // Timed from the end of its step, the next run comes one interval plus one later.
+        const uint32_t last = t.*c.time;
+        EXPECT_EQ(run_until(t, last, [&] { return t.*c.time != last; }), c.first_run);
+    }
+}
+
+TEST_F(GameLoopTest, StepsRunWhereTheGameCanSeeThem) {
+    StepTimes t = loop_start();
+    run_until(t, kStart, [&] { return t.stein2 != kStart; });
+    EXPECT_EQ(folge_zeiger[2], 1);
+    EXPECT_EQ(folge_zeiger[1], 0);
+    run_until(t, kStart, [&] { return t.stein1 != kStart; });
+    EXPECT_EQ(folge_zeiger[1], 1);
+    EXPECT_EQ(folge_zeiger[2], 1);
+}
+
+TEST_F(GameLoopTest, ClockSecondCarriesWhatAPassOverran) {
+    StepTimes t = loop_start();
+    EXPECT_EQ(run_until(t, kStart, [] { return restzeit == 599; }), 1000);  // at least a second
+    EXPECT_EQ(uhr_rest, 0);
+    // One slow pass ends the next second 30 ms late...
+    const uint32_t second = backend.clock;
+    backend.advance(1029);
+    loop_pass(t);
+    EXPECT_EQ(restzeit, 598);
+    EXPECT_EQ(uhr_rest, 30);
+    EXPECT_EQ(uhr_start, second + 1030);
+    // ...and the one after it 30 ms early.
+    EXPECT_EQ(run_until(t, uhr_start, [] { return restzeit == 597; }), 970);
+    EXPECT_EQ(uhr_rest, 0);
+}
+
+// Records, for every frame shown, whether the "Pause" caption behind board 1 can be seen.
+class PauseRecorder : public rt::TestBackend {
+public:
+    int probe_x = 0, probe_y = 0;
+    uint32_t caption = 0;
+    std::vector<bool> caption_seen;
+    void present(const Image& shown) override {
+        TestBackend::present(shown);
+        caption_seen.push_back(shown.at(probe_x, probe_y) == caption);
+    }
+};
+
+TEST_F(GameLoopTest, PauseHidesTheBoardAndRestartsTheClockSecond) {
+    PauseRecorder screen;
+    screen.clock = kStart;
+    rt::install_backend(&screen);
+    Form1->Show();
+    const Image& art = Form1->Picture20.Picture();
+    for (int i = 0; i < art.width * art.height && screen.caption == 0; ++i) {
+        screen.probe_x = i % art.width;
+        screen.probe_y = i / art.width;
+        screen.caption = art.at(screen.probe_x, screen.probe_y);
+    }
+    ASSERT_NE(screen.caption, 0u);
+    screen.probe_x += 150;
+    screen.probe_y += 285;
+
+    StepTimes t = loop_start();
+    uhr_rest = 300;
+    screen.key_down(vk::P, kStart);
+    screen.key_up(vk::P, kStart + 40);
+    screen.key_down(vk::P, kStart + 3000);  // P again ends the pause
+    loop_pass(t);
+
+    EXPECT_EQ(screen.sounds_played, (std::vector<int>{16, 16}));
+    // The paused screen was shown with the board hidden; the resumed one shows it again.
+    EXPECT_NE(std::find(screen.caption_seen.begin(), screen.caption_seen.end(), true), screen.caption_seen.end());
+    ASSERT_FALSE(screen.caption_seen.empty());
+    EXPECT_FALSE(screen.caption_seen.back());
+    EXPECT_TRUE(Form1->Picture2.Visible);
+    // 250 ms after the second press every timed step has run once, and no second was counted.
+    const uint32_t resumed = kStart + 3250;
+    EXPECT_EQ(screen.clock, resumed);
+    EXPECT_EQ(uhr_start, resumed);
+    EXPECT_EQ(uhr_rest, 0);
+    EXPECT_EQ(restzeit, 600);
+    for (uint32_t step : {t.zug, t.fall, t.stein1, t.stein2, t.zaehl1, t.zaehl2}) EXPECT_EQ(step, resumed);
+    EXPECT_EQ(folge_zeiger[1], 1);
+    EXPECT_EQ(folge_zeiger[2], 1);
+    EXPECT_EQ(run_until(t, resumed, [] { return restzeit == 599; }), 1000);
+    rt::install_backend(&backend);
+}
+
+TEST_F(GameLoopTest, CursorStopsAtTheEdgesAndARefusedStepIsSilent) {
+    struct Case {
+        int key;
+        int16_t x, y;
+        int16_t x_after, y_after;
+    };
+    const Case cases[] = {
+        {vk::Up, 4, 3, 4, 2},    {vk::Up, 4, 2, 4, 2},     {vk::Down, 4, 17, 4, 18}, {vk::Down, 4, 18, 4, 18},
+        {vk::Right, 7, 9, 8, 9}, {vk::Right, 8, 9, 8, 9},  {vk::Left, 2, 9, 1, 9},   {vk::Left, 1, 9, 1, 9},
+    };
+    StepTimes t = loop_start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "key " << c.key << " at " << c.x << "," << c.y);
+        pos_x1 = c.x, pos_y1 = c.y;
+        backend.sounds_played.clear();
+        press(c.key);
+        loop_pass(t);
+        release(c.key);
+        EXPECT_EQ(pos_x1, c.x_after);
+        EXPECT_EQ(pos_y1, c.y_after);
+        const bool moved = c.x != c.x_after || c.y != c.y_after;
+        EXPECT_EQ(backend.sounds_played, (moved ? std::vector<int>{0} : std::vector<int>{}));
+    }
+    EXPECT_EQ(pos_x2, 1);
+    EXPECT_EQ(pos_y2, 18);
+}
+
+TEST_F(GameLoopTest, OnlyANewPressOfAKeyCounts) {
+    StepTimes t = loop_start();
+    pos_y1 = 10;
+    backend.tap(vk::Up);  // pressed and released between two polls
+    loop_pass(t);
+    EXPECT_EQ(pos_y1, 10);
+    press(vk::Up);
+    loop_pass(t);
+    loop_pass(t);  // still held
+    EXPECT_EQ(pos_y1, 9);
+    release(vk::Up);
+    loop_pass(t);
+    press(vk::Up);
+    loop_pass(t);
+    EXPECT_EQ(pos_y1, 8);
+}
+
+TEST_F(GameLoopTest, SpaceSwapsOnlyStillCells) {
+    struct Case {
+        int16_t left, right;
+        bool swaps;
+    };
+    const Case cases[] = {
+        {3, 5, true},        {0, 0, true},        {10, 12, true},    {99, 4, true},
+        {103, 0, false},     {2, 1010, false},    {10004, 3, false}, {6, 20000, false}, {30050, 30050, false},
+    };
+    StepTimes t = loop_start();
+    pos_x1 = 4, pos_y1 = 12;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.left << " " << c.right);
+        spielfeld1(4, 12) = c.left;
+        spielfeld1(5, 12) = c.right;
+        backend.sounds_played.clear();
+        press(vk::Space);
+        loop_pass(t);
+        release(vk::Space);
+        EXPECT_EQ(spielfeld1(4, 12), c.swaps ? c.right : c.left);
+        EXPECT_EQ(spielfeld1(5, 12), c.swaps ? c.left : c.right);
+        EXPECT_EQ(backend.sounds_played, (c.swaps ? std::vector<int>{2} : std::vector<int>{}));
+    }
+}
+
+TEST_F(GameLoopTest, ComputerStepsTowardItsTargetAndSwapsThere) {
+    struct Case {
+        const char* what;
+        int16_t x, y, target_x, target_y;
+        int16_t cell;  // right-hand cell at the target
+        int16_t x_after, y_after, target_x_after;
+        std::vector<int> sounds;
+        bool swapped;
+    };
+    const Case cases[] = {
+        {"no target", 3, 10, -1, 12, 4, 3, 10, -1, {}, false},
+        {"column first", 3, 10, 5, 12, 4, 4, 10, 5, {0}, false},
+        {"then the row", 5, 10, 5, 12, 4, 5, 11, 5, {0}, false},
+        {"row upward", 5, 13, 5, 12, 4, 5, 12, 5, {0, 2}, true},
+        {"target in the last column", 8, 12, 9, 12, 4, 8, 12, 8, {2}, true},
+        {"target beyond the board", 6, 12, 14, 12, 4, 7, 12, 8, {0}, false},
+        {"swap refused", 5, 12, 5, 12, 1004, 5, 12, 5, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        loesche_spielfeld();
+        backend.sounds_played.clear();
+        pos_x2 = c.x, pos_y2 = c.y;
+        ziel_x = c.target_x, ziel_y = c.target_y;
+        getauscht = kFalse;
+        const int16_t right_x = c.target_x_after < 0 ? 1 : c.target_x_after;
+        spielfeld2(right_x, c.target_y) = 7;
+        spielfeld2(right_x + 1, c.target_y) = c.cell;
+        computer_move();
+        EXPECT_EQ(pos_x2, c.x_after);
+        EXPECT_EQ(pos_y2, c.y_after);
+        EXPECT_EQ(ziel_x, c.target_x_after);
+        EXPECT_EQ(backend.sounds_played, c.sounds);
+        EXPECT_EQ(getauscht, c.swapped ? kTrue : kFalse);
+        EXPECT_EQ(spielfeld2(right_x, c.target_y), c.swapped ? c.cell : 7);
+    }
+}
+
+TEST_F(GameLoopTest, GameRunsUntilEscapeEndsTheProgram) {
+    backend.key_down(vk::Escape, kStart + 6500);
+    EXPECT_TRUE(ends_program([] { spiel_lauft(); }));
+    EXPECT_EQ(backend.clock, kStart + 6500);
+    EXPECT_EQ(restzeit, 594);
+    for (const spielfeld* board : {&spielfeld1, &spielfeld2}) {
+        int below_entry = 0;
+        for (int x = 1; x <= spalten; ++x)
+            for (int y = 2; y <= 18; ++y) below_entry += (*board)(x, y) != 0 ? 1 : 0;
+        EXPECT_GT(below_entry, 0);
+    }
+}
+
+TEST_F(GameLoopTest, LoopReturnsOnceTheGameHasEnded) {
+    spiel_beendet = kTrue;
+    spiel_lauft();
+    EXPECT_EQ(backend.clock, kStart);
+}
+}  // namespace

@@ -1,0 +1,135 @@
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/procedures.h"
+#include "engine/state.h"
+#include "frame/state.h"
+#include "support/game_test.h"
+
+namespace {
+class GravityTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        spalten = 9;
+        loesche_spielfeld();
+    }
+};
+
+struct Twin {
+    const char* name;
+    void (*tick)();
+    spielfeld* board;
+    spielfeld* other;
+};
+const Twin kTwins[] = {{"fall_down", fall_down, &spielfeld1, &spielfeld2},
+                       {"fall_down2", fall_down2, &spielfeld2, &spielfeld1}};
+
+TEST_F(GravityTest, SingleStoneMovesTwoPixelsPerTickAndLandsInTheSixteenth) {
+    for (const Twin& twin : kTwins) {
+        SCOPED_TRACE(twin.name);
+        loesche_spielfeld();
+        backend.sounds_played.clear();
+        spielfeld& b = *twin.board;
+        b(4, 17) = 3;
+        const spielfeld untouched = *twin.other;
+        for (int k = 1; k <= 15; ++k) {
+            twin.tick();
+            ASSERT_EQ(b(4, 17), 1000 + 2 * k) << "tick " << k;
+            ASSERT_EQ(b(4, 18), 103) << "tick " << k;
+        }
+        EXPECT_TRUE(backend.sounds_played.empty());
+        twin.tick();
+        EXPECT_EQ(b(4, 17), 0);
+        EXPECT_EQ(b(4, 18), 3);
+        EXPECT_EQ(backend.sounds_played, std::vector<int>{3});
+        twin.tick();  // on the floor it stays
+        EXPECT_EQ(b(4, 18), 3);
+        EXPECT_EQ(*twin.other, untouched);
+    }
+}
+
+TEST_F(GravityTest, StackOfThreeFallsOneStoneAtATimeWithAGapBetween) {
+    spielfeld& b = spielfeld1;
+    b(2, 15) = 1;
+    b(2, 16) = 2;
+    b(2, 17) = 3;
+    fall_down();
+    EXPECT_EQ(b(2, 15), 1);
+    EXPECT_EQ(b(2, 16), 2);
+    EXPECT_EQ(b(2, 17), 1002);
+    EXPECT_EQ(b(2, 18), 103);
+    for (int k = 2; k <= 16; ++k) fall_down();
+    // The middle stone starts only in the tick after the lowest has landed.
+    EXPECT_EQ(b(2, 18), 3);
+    EXPECT_EQ(b(2, 16), 2);
+    fall_down();
+    EXPECT_EQ(b(2, 16), 1002);
+    EXPECT_EQ(b(2, 17), 102);
+    EXPECT_EQ(b(2, 15), 1);  // waits above a leaving cell
+    for (int k = 18; k <= 48; ++k) fall_down();
+    EXPECT_EQ(b(2, 15), 0);
+    EXPECT_EQ(b(2, 16), 1);
+    EXPECT_EQ(b(2, 17), 2);
+    EXPECT_EQ(b(2, 18), 3);
+    EXPECT_EQ(backend.sounds_played, (std::vector<int>{3, 3, 3}));
+}
+
+TEST_F(GravityTest, LandingSoundDependsOnStoneAndWhatLiesBelow) {
+    struct Case {
+        int stone, below;
+        std::vector<int> sounds;
+    };
+    const Case cases[] = {
+        {4, 99, {3}},     {4, 6, {3}},     {10, 99, {3}},   {10, 11, {3}},   {11, 99, {5}}, {11, 2, {5}},
+        {12, 10, {5}},    {12, 99, {5}},   {4, 0, {}},      {11, 0, {}},     {4, 105, {}},  {12, 1010, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "stone " << c.stone << " on " << c.below);
+        loesche_spielfeld();
+        backend.sounds_played.clear();
+        spielfeld1(5, 16) = static_cast<int16_t>(c.stone);
+        spielfeld1(5, 18) = static_cast<int16_t>(c.below);
+        // Whatever lies below must not move while the stone falls onto row 17.
+        for (int k = 1; k <= 16; ++k) {
+            fall_down();
+            spielfeld1(5, 18) = static_cast<int16_t>(c.below);
+        }
+        EXPECT_EQ(spielfeld1(5, 17), c.stone);
+        EXPECT_EQ(backend.sounds_played, c.sounds);
+    }
+}
+
+TEST_F(GravityTest, OneTickOnACellAndTheCellBelowIt) {
+    struct Case {
+        const char* what;
+        int upper, lower;
+        int upper_after, lower_after;
+    };
+    const Case cases[] = {
+        {"leaving cell above a later vanish frame is lost", 1010, 20001, 0, 20001},
+        {"leaving cell above an effect is lost", 1010, 30000, 0, 30000},
+        {"group member above an effect is cleared", 10003, 30041, 0, 30041},
+        {"leaving cell above the first vanish frame goes on", 1010, 20000, 1012, 20000},
+        // Nothing to land: the stone is dropped and the cell below stays vanishing.
+        {"arrival above the first vanish frame", 1030, 20000, 0, 20000},
+        {"group member is never advanced", 10003, 0, 10003, 0},
+        {"vanishing cell does not fall", 20002, 0, 20002, 0},
+        {"stone above a target cell waits", 5, 104, 5, 104},
+        {"stone above a group member stays", 5, 10005, 5, 10005},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        loesche_spielfeld();
+        backend.sounds_played.clear();
+        spielfeld1(6, 10) = static_cast<int16_t>(c.upper);
+        spielfeld1(6, 11) = static_cast<int16_t>(c.lower);
+        spielfeld1(6, 12) = 7;  // keeps the lower cell from starting a fall
+        fall_down();
+        EXPECT_EQ(spielfeld1(6, 10), c.upper_after);
+        EXPECT_EQ(spielfeld1(6, 11), c.lower_after);
+        EXPECT_TRUE(backend.sounds_played.empty());
+    }
+}
+
+}  // namespace

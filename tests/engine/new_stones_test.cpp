@@ -1,0 +1,152 @@
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/procedures.h"
+#include "engine/state.h"
+#include "frame/state.h"
+#include "support/game_test.h"
+
+namespace {
+class NewStonesTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        use_columns(9);
+        restzeit = 600;
+        pos_x1 = 3;
+        pos_y1 = 7;
+    }
+    static void use_columns(int16_t n) {
+        spalten = n;
+        loesche_spielfeld();
+        for (int i = 1; i <= 1000; ++i) {
+            folge[i] = static_cast<int16_t>(i % 6 + 1);
+            folge_spalte[i] = static_cast<int16_t>(i % n + 1);
+        }
+    }
+    // n settled stones in the play area, from the bottom row up.
+    static void settle(spielfeld& board, int n) {
+        for (int y = 18; y >= 2 && n > 0; --y)
+            for (int x = 1; x <= spalten && n > 0; ++x, --n) board(x, y) = 5;
+    }
+    static int stones_in_entry_row(const spielfeld& board) {
+        int n = 0;
+        for (int x = 1; x <= spalten; ++x) n += board(x, 1) != 0 ? 1 : 0;
+        return n;
+    }
+};
+
+TEST_F(NewStonesTest, SequencePointerWrapsAfterTheThousandthStone) {
+    folge_zeiger[1] = 999;
+    folge_zeiger[2] = 1000;
+    folge[1000] = 4, folge_spalte[1000] = 2;
+    folge[1] = 6, folge_spalte[1] = 8;
+    neuer_stein1(0);
+    EXPECT_EQ(folge_zeiger[1], 1000);
+    EXPECT_EQ(spielfeld1(2, 1), 4);
+    neuer_stein2(0);
+    EXPECT_EQ(folge_zeiger[2], 1);
+    EXPECT_EQ(spielfeld2(8, 1), 6);
+    neuer_stein1(0);
+    EXPECT_EQ(folge_zeiger[1], 1);
+    EXPECT_EQ(spielfeld1(8, 1), 6);
+}
+
+TEST_F(NewStonesTest, TakenColumnSendsTheStoneToTheFreeOne) {
+    for (int x = 1; x <= 9; ++x) spielfeld1(x, 1) = x == 6 ? 0 : 3;
+    folge_spalte[1] = 2;
+    neuer_stein1(0);
+    EXPECT_EQ(spielfeld1(6, 1), folge[1]);
+}
+
+TEST_F(NewStonesTest, FullEntryRowTakesNoStoneButStillMeasures) {
+    for (int ii = 0; ii <= 3; ++ii) {
+        SCOPED_TRACE(ii);
+        use_columns(9);
+        for (int x = 1; x <= 9; ++x) spielfeld2(x, 1) = 2;
+        settle(spielfeld2, 51);
+        folge_zeiger[2] = 17;
+        const spielfeld before = spielfeld2;
+        neuer_stein2(static_cast<int16_t>(ii));
+        EXPECT_EQ(folge_zeiger[2], 17);
+        EXPECT_EQ(spielfeld2, before);
+        EXPECT_EQ(fuellung2, 33);  // 51 of 153
+    }
+}
+
+TEST_F(NewStonesTest, AttackStonesTakeARandomFreeColumnAndLeaveThePointer) {
+    for (int ii = 1; ii <= 3; ++ii) {
+        loesche_spielfeld();
+        neuer_stein1(static_cast<int16_t>(ii));
+        EXPECT_EQ(stones_in_entry_row(spielfeld1), 1);
+        int stone = 0;
+        for (int x = 1; x <= 9; ++x) stone += spielfeld1(x, 1);
+        EXPECT_EQ(stone, 9 + ii);
+        EXPECT_EQ(folge_zeiger[1], 0);
+    }
+}
+
+// Thresholds by column count: the penalty from S - 3 settled cells, the flag cleared below S - 10.
+TEST_F(NewStonesTest, PenaltyThresholdsAndFlagClearing) {
+    struct Case {
+        int16_t columns;
+        int settled;
+        int16_t flag_before;
+        bool penalty;
+        int16_t flag_after;
+    };
+    const Case cases[] = {
+        {9, 150, kFalse, true, kTrue},   {9, 149, kFalse, false, kFalse}, {9, 153, kTrue, false, kTrue},
+        {9, 143, kTrue, false, kTrue},   {9, 142, kTrue, false, kFalse},  {6, 99, kFalse, true, kTrue},
+        {6, 98, kFalse, false, kFalse},  {6, 92, kTrue, false, kTrue},    {6, 91, kTrue, false, kFalse},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.columns << " columns, " << c.settled << " settled");
+        use_columns(c.columns);
+        settle(spielfeld1, c.settled);
+        voll1 = c.flag_before;
+        restzeit = 600;
+        backend.sounds_played.clear();
+        neuer_stein1(0);
+        EXPECT_EQ(voll1, c.flag_after);
+        EXPECT_EQ(restzeit, c.penalty ? 540 : 600);
+        EXPECT_EQ(spielfeld1(1, 12) == feldwert::verschwinden, c.penalty);
+        EXPECT_EQ(backend.sounds_played, (c.penalty ? std::vector<int>{4, 9} : std::vector<int>{}));
+    }
+}
+
+TEST_F(NewStonesTest, PenaltyOfEitherBoard) {
+    struct Case {
+        void (*stone)(int16_t);
+        spielfeld* board;
+        int16_t* flag;
+        std::vector<int> sounds;
+        int16_t clock, seconds, kind;
+    };
+    const Case cases[] = {{neuer_stein1, &spielfeld1, &voll1, {4, 9}, 540, -60, 3},
+                          {neuer_stein2, &spielfeld2, &voll2, {7, 4, 8}, 660, 60, 2}};
+    for (const Case& c : cases) {
+        use_columns(9);
+        spielfeld& b = *c.board;
+        settle(b, 153);  // three of them turn into moving cells: 150 settled
+        b(4, 12) = 105;
+        b(5, 13) = 10002;
+        b(6, 14) = 30021;
+        restzeit = 600;
+        voll1 = voll2 = kFalse;
+        backend.sounds_played.clear();
+        c.stone(0);
+        EXPECT_EQ(*c.flag, kTrue);
+        for (int y = 12; y <= 18; ++y)
+            for (int x = 1; x <= 9; ++x) ASSERT_EQ(b(x, y), feldwert::verschwinden) << x << "," << y;
+        EXPECT_EQ(b(1, 11), 5);
+        EXPECT_EQ(backend.sounds_played, c.sounds);
+        EXPECT_EQ(restzeit, c.clock);
+        EXPECT_EQ(popup_sekunden, c.seconds);
+        EXPECT_EQ(popup_art, c.kind);
+        EXPECT_EQ(popup_zeit, 0);
+        EXPECT_EQ(popup_x, 3);
+        EXPECT_EQ(popup_y, 7);
+    }
+}
+}  // namespace
