@@ -440,7 +440,6 @@ TEST_F(GroupCheck, TwentiethGroupOfBothBoardsEndsTheLevel) {
 }
 
 TEST_F(GroupCheck, AttackStoneEntersTheOtherBoardsEntryRow) {
-    GTEST_SKIP() << "needs neuer_stein";  // needs neuer_stein
     struct Case {
         std::vector<std::string> rows;
         int16_t stone;
@@ -464,7 +463,6 @@ TEST_F(GroupCheck, AttackStoneEntersTheOtherBoardsEntryRow) {
 }
 
 TEST_F(GroupCheck, PointsOverTheComputersPenaltyStandAtTheCursor) {
-    GTEST_SKIP() << "needs neuer_stein";  // needs neuer_stein
     for (int x = 1; x <= 9; ++x)
         for (int y = 2; y <= 18; ++y) spielfeld2(x, y) = static_cast<int16_t>(1 + (x + y) % 2);
     lay(spielfeld1, {"3........", "3........", "3........"});
