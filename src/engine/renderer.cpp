@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include "engine/game_screen.h"
 #include "engine/procedures.h"
 #include "engine/side.h"
@@ -14,8 +16,38 @@ using namespace feldwert;
 
 bool in(int v, int low, int high) { return v >= low && v <= high; }
 
+// The tile each cell of the buffer gets in this frame; only the last one set for a cell shows,
+// since every tile covers its cell whole. A cell without one keeps what the buffer held.
+using Zellbilder = const Image* [spielfeld::kColumns][spielfeld::kRows];
+
+// Copies a tile with SRCCOPY to cell (x, y), moved down by offset pixels.
 void tile(Image& dst, int x, int y, const rt::PictureBox& source, int offset = 0) {
     BitBlt(dst, kCell * (x - 1), kCell * (y - 1) + offset, kCell, kCell, source.Picture(), 0, 0, SRCCOPY);
+}
+
+// Puts the cells' tiles into the buffer. This is most of a frame's work: going along the
+// buffer's pixel rows, with fixed-width copies, writes memory in order and keeps each copy to
+// a few vector moves.
+void kacheln_zeichnen(Image& buf, const Zellbilder& bilder) {
+    bool fits = spalten * kCell <= buf.width && kLastRow * kCell <= buf.height;
+    for (int x = 1; x <= spalten && fits; ++x)
+        for (int y = 1; y <= kLastRow; ++y)
+            fits = fits && (!bilder[x][y] || (bilder[x][y]->width >= kCell && bilder[x][y]->height >= kCell));
+    if (!fits) {
+        for (int x = 1; x <= spalten; ++x)
+            for (int y = 1; y <= kLastRow; ++y)
+                if (bilder[x][y])
+                    BitBlt(buf, kCell * (x - 1), kCell * (y - 1), kCell, kCell, *bilder[x][y], 0, 0, SRCCOPY);
+        return;
+    }
+    for (int y = 1; y <= kLastRow; ++y) {
+        for (int row = 0; row < kCell; ++row) {
+            uint32_t* d = &buf.pixels[static_cast<size_t>(kCell * (y - 1) + row) * buf.width];
+            for (int x = 1; x <= spalten; ++x, d += kCell)
+                if (const Image* t = bilder[x][y])
+                    std::memcpy(d, &t->pixels[static_cast<size_t>(row) * t->width], kCell * sizeof(uint32_t));
+        }
+    }
 }
 
 // Hands a row effect on to column n in row y. The rules run in this order, each on the board
@@ -42,11 +74,11 @@ void seitlich_weitergeben(spielfeld& b, int n, int y, int16_t effekt) {
 // One frame of an effect cell at (x, y); on its last frame it becomes a blockstein and hands
 // the effect on. Codes handed right or down are visited later in this pass and show their
 // first frame at once; those handed left or up wait for the next call.
-void effekt_schritt(BoardSide& side, const PictureStore& store, Image& buf, int x, int y, int v) {
+void effekt_schritt(BoardSide& side, const PictureStore& store, Zellbilder& bilder, int x, int y, int v) {
     spielfeld& b = side.board;
     const int art = (v - effekt_reihe) / 10;  // 0 row, 1 left, 2 right, 3 up, 4 down, 5 cross
     const int frame = (v - effekt_reihe) % 10;
-    tile(buf, x, y, store.Picture8[frame]);
+    bilder[x][y] = &store.Picture8[frame].Picture();
     b(x, y) = static_cast<int16_t>(v + 1);
     if (frame + 1 < 3) return;
 
@@ -86,33 +118,37 @@ void zeichnen(BoardSide& side, int16_t flag) {
     Image& buf = side.buffer().hDC();
     spielfeld& b = side.board;
     spielfeld& blink = side.blink;
+    Zellbilder bilder;
 
     for (int x = 1; x <= spalten; ++x) {
         for (int y = 1; y <= kLastRow; ++y) {
             // The animation step follows the code the cell holds when the pass reaches it.
             int v = b(x, y);
+            bilder[x][y] = nullptr;
             if (in(v, markiert + 1, verschwinden - 1)) {
                 const int c = v - markiert;
                 int16_t& k = blink(x, y);
                 --k;
-                tile(buf, x, y, (k & 1) ? store.Picture1[c] : store.Picture4[c]);
+                bilder[x][y] = &((k & 1) ? store.Picture1[c] : store.Picture4[c]).Picture();
                 if (k <= 0) {
                     k = 10;
                     b(x, y) = leer;
                 }
             } else if (in(v, verschwinden, effekt_reihe - 1)) {
-                tile(buf, x, y, store.Picture7[v - verschwinden]);
+                bilder[x][y] = &store.Picture7[v - verschwinden].Picture();
                 if (++b(x, y) >= verschwinden + 4) b(x, y) = leer;
             } else if (in(v, effekt_reihe, effekt_kreuz + 9)) {
-                effekt_schritt(side, store, buf, x, y, v);
+                effekt_schritt(side, store, bilder, x, y, v);
             }
 
             // Moving and animated codes have no tile of their own: falling stones are drawn
             // below, and a cell whose animation just ended shows empty.
             if (v > kreuzstein) v = leer;
-            if (b(x, y) < markiert) tile(buf, x, y, store.Picture1[v]);
+            if (b(x, y) < markiert) bilder[x][y] = &store.Picture1[v].Picture();
         }
     }
+
+    kacheln_zeichnen(buf, bilder);
 
     // Falling stones, at their offset from the cell they leave. A stone whose target an effect
     // or a vanishing cell has taken over is not drawn: its colour is gone with the target and
