@@ -10,7 +10,8 @@
 #include "support/fresh_start.h"
 
 // A full nine-column board of resting stones with a few falling and marked ones, redrawn
-// with the cursor. The blink counters are reset each round so the board stays as it is.
+// with the cursor (flag 1) and without it (flag 0). The blink counter is reset each round so
+// the board stays as it is.
 static void BM_ZeichneSpielfeldFullBoard(benchmark::State& state) {
     rt::TestBackend backend;
     fresh_start(backend);
@@ -27,9 +28,9 @@ static void BM_ZeichneSpielfeldFullBoard(benchmark::State& state) {
     zeichne_spielfeld(1);  // creates the picture store outside the timing
     for (auto _ : state) {
         blink_zaehler1(7, 10) = 10;
-        zeichne_spielfeld(1);
+        zeichne_spielfeld(static_cast<int16_t>(state.range(0)));
         benchmark::DoNotOptimize(Form1->Picture2.Picture().pixels.data());
     }
     leave_fresh_start();
 }
-BENCHMARK(BM_ZeichneSpielfeldFullBoard)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ZeichneSpielfeldFullBoard)->ArgName("flag")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
