@@ -1,0 +1,324 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/game_screen.h"
+#include "engine/procedures.h"
+#include "engine/state.h"
+#include "frame/picture_store.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
+#include "support/game_test.h"
+
+namespace {
+using namespace feldwert;
+
+struct Cell {
+    int x, y;
+    int16_t code;
+};
+
+const Image& p1(int i) { return Form2->Picture1[i].Picture(); }
+
+// Names the store tile that a cell of a buffer shows, or "?" when none matches.
+std::string shown_tile(const Image& buf, int x, int y) {
+    std::vector<std::pair<std::string, const Image*>> tiles;
+    for (int i = 0; i <= 12; ++i) tiles.emplace_back("P1[" + std::to_string(i) + "]", &p1(i));
+    for (int i = 1; i <= 9; ++i) tiles.emplace_back("P4[" + std::to_string(i) + "]", &Form2->Picture4[i].Picture());
+    for (int i = 0; i <= 3; ++i) tiles.emplace_back("P7[" + std::to_string(i) + "]", &Form2->Picture7[i].Picture());
+    for (int i = 0; i <= 2; ++i) tiles.emplace_back("P8[" + std::to_string(i) + "]", &Form2->Picture8[i].Picture());
+    for (const auto& [name, tile] : tiles) {
+        bool same = true;
+        for (int ty = 0; ty < 32 && same; ++ty)
+            for (int tx = 0; tx < 32 && same; ++tx)
+                same = buf.at(32 * (x - 1) + tx, 32 * (y - 1) + ty) == tile->at(tx, ty);
+        if (same) return name;
+    }
+    return "?";
+}
+
+::testing::AssertionResult same_pixels(const Image& img, int left, int top, const Image& expected) {
+    for (int y = 0; y < expected.height; ++y)
+        for (int x = 0; x < expected.width; ++x)
+            if (img.at(left + x, top + y) != expected.at(x, y))
+                return ::testing::AssertionFailure() << "first difference at (" << left + x << ", " << top + y << ")";
+    return ::testing::AssertionSuccess();
+}
+
+class RendererTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        schwierigkeit = 1;
+        spiel_initialisieren();
+        loesche_spielfeld();
+    }
+
+    // Both twins must behave alike on their own data.
+    static spielfeld& board(int side) { return side == 1 ? spielfeld1 : spielfeld2; }
+    static spielfeld& blink(int side) { return side == 1 ? blink_zaehler1 : blink_zaehler2; }
+    static const Image& buffer(int side) { return (side == 1 ? Form1->Picture1 : Form1->Picture3).Picture(); }
+    static const Image& shown(int side) { return (side == 1 ? Form1->Picture2 : Form1->Picture4).Picture(); }
+    static void draw(int side, int16_t flag = 0) { side == 1 ? zeichne_spielfeld(flag) : zeichne_spielfeld2(flag); }
+
+    static void set_columns(int16_t n) {
+        spalten = n;
+        spalten_werte_setzen();
+        Form1->Picture1.Width = spielfeld_breite;
+        Form1->Picture3.Width = spielfeld_breite;
+        loesche_spielfeld();
+    }
+};
+
+TEST_F(RendererTest, MarkedStoneBlinksByItsCounterAndClears) {
+    struct Case {
+        int16_t start_counter;
+        std::vector<std::string> frames;
+    };
+    const Case cases[] = {
+        {10, {"P1[3]", "P4[3]", "P1[3]", "P4[3]", "P1[3]", "P4[3]", "P1[3]", "P4[3]", "P1[3]", "P1[0]"}},
+        // A blink cut short earlier starts where its counter stopped.
+        {4, {"P1[3]", "P4[3]", "P1[3]", "P1[0]"}},
+    };
+    for (int side : {1, 2}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE("side " + std::to_string(side) + ", counter " + std::to_string(c.start_counter));
+            board(side)(4, 9) = markiert + 3;
+            blink(side)(4, 9) = c.start_counter;
+            std::vector<std::string> seen;
+            for (size_t i = 0; i < c.frames.size(); ++i) {
+                draw(side);
+                seen.push_back(shown_tile(buffer(side), 4, 9));
+                if (i + 1 < c.frames.size()) {
+                    EXPECT_EQ(board(side)(4, 9), markiert + 3);
+                    EXPECT_EQ(blink(side)(4, 9), c.start_counter - 1 - static_cast<int>(i));
+                }
+            }
+            EXPECT_EQ(seen, c.frames);
+            EXPECT_EQ(board(side)(4, 9), leer);
+            EXPECT_EQ(blink(side)(4, 9), 10);
+        }
+    }
+}
+
+TEST_F(RendererTest, VanishingCellShowsItsFramesThenEmpties) {
+    struct Case {
+        int16_t start;
+        std::vector<std::string> frames;
+        std::vector<int16_t> codes;
+    };
+    const Case cases[] = {
+        {20000, {"P7[0]", "P7[1]", "P7[2]", "P1[0]"}, {20001, 20002, 20003, 0}},
+        {20002, {"P7[2]", "P1[0]"}, {20003, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.start);
+        spielfeld2(6, 18) = c.start;
+        std::vector<std::string> seen;
+        std::vector<int16_t> codes;
+        for (size_t i = 0; i < c.frames.size(); ++i) {
+            zeichne_spielfeld2(0);
+            seen.push_back(shown_tile(buffer(2), 6, 18));
+            codes.push_back(spielfeld2(6, 18));
+        }
+        EXPECT_EQ(seen, c.frames);
+        EXPECT_EQ(codes, c.codes);
+    }
+}
+
+TEST_F(RendererTest, EveryEffectKindShowsTwoSmokeFramesThenBecomesABlockstein) {
+    for (int16_t kind : {effekt_reihe, effekt_links, effekt_rechts, effekt_oben, effekt_unten, effekt_kreuz}) {
+        SCOPED_TRACE(kind);
+        loesche_spielfeld();
+        spielfeld1(5, 10) = kind;
+        std::vector<std::string> seen;
+        std::vector<int16_t> codes;
+        for (int i = 0; i < 4; ++i) {
+            zeichne_spielfeld(0);
+            seen.push_back(shown_tile(buffer(1), 5, 10));
+            codes.push_back(spielfeld1(5, 10));
+        }
+        EXPECT_EQ(seen, (std::vector<std::string>{"P8[0]", "P8[1]", "P1[0]", "P1[10]"}));
+        EXPECT_EQ(codes, (std::vector<int16_t>{static_cast<int16_t>(kind + 1), static_cast<int16_t>(kind + 2),
+                                               blockstein, blockstein}));
+    }
+}
+
+// An effect on its last frame ends in one call; compared over the whole board, so a hand-on
+// past an edge (into a wall, row 0 or the floor) shows as well.
+TEST_F(RendererTest, EndingEffectHandsOnWithinTheBoardOnly) {
+    struct Case {
+        const char* what;
+        int16_t kind;
+        int x, y;
+        std::vector<Cell> before, after;
+    };
+    // Seven columns, so that column 8 is the wall and column 9 lies outside.
+    const Case cases[] = {
+        {"row, column 1", effekt_reihe, 1, 10, {}, {{2, 10, 30021}}},
+        {"row, column spalten", effekt_reihe, 7, 10, {}, {{6, 10, 30010}}},
+        {"row, middle", effekt_reihe, 4, 10, {}, {{5, 10, 30021}, {3, 10, 30010}}},
+        {"left, column 1", effekt_links, 1, 10, {}, {}},
+        {"right, column spalten", effekt_rechts, 7, 10, {}, {}},
+        {"up, row 1", effekt_oben, 4, 1, {}, {}},
+        {"up, middle", effekt_oben, 4, 10, {}, {{4, 9, 30030}}},
+        {"down, row 18", effekt_unten, 4, 18, {}, {}},
+        {"down, middle", effekt_unten, 4, 10, {}, {{4, 11, 30041}}},
+        {"down over a falling stone", effekt_unten, 4, 10, {{4, 11, 1008}, {4, 12, 102}}, {{4, 11, 30041}}},
+        {"up over a marked stone", effekt_oben, 4, 10, {{4, 9, 10004}}, {{4, 9, 30030}}},
+        {"cross, top left", effekt_kreuz, 1, 1, {}, {{1, 2, 30041}, {2, 1, 30021}}},
+        {"cross, bottom right", effekt_kreuz, 7, 18, {}, {{7, 17, 30030}, {6, 18, 30010}}},
+        {"cross, middle", effekt_kreuz, 4, 10, {}, {{4, 9, 30030}, {4, 11, 30041}, {3, 10, 30010}, {5, 10, 30021}}},
+    };
+    set_columns(7);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        loesche_spielfeld();
+        for (const Cell& cell : c.before) spielfeld1(cell.x, cell.y) = cell.code;
+        spielfeld1(c.x, c.y) = static_cast<int16_t>(c.kind + 2);
+        spielfeld expected = spielfeld1;
+        expected(c.x, c.y) = blockstein;
+        for (const Cell& cell : c.after) expected(cell.x, cell.y) = cell.code;
+        zeichne_spielfeld(0);
+        EXPECT_EQ(spielfeld1, expected);
+    }
+}
+
+// Handed to the left, so the neighbour column has been drawn already in this pass and keeps
+// what the rules leave there until the next call.
+TEST_F(RendererTest, SideHandOnRulesTakeFallingMarkedAndEffectCells) {
+    struct Case {
+        const char* what;
+        std::vector<Cell> before, after;
+    };
+    constexpr int16_t E = effekt_links;
+    const Case cases[] = {
+        {"1: stone on a stone", {{4, 10, 5}, {4, 11, 3}}, {{4, 10, E}}},
+        {"1: empty cell", {}, {{4, 10, E}}},
+        {"2: stone falling out of the cell", {{4, 10, 1012}, {4, 11, 103}}, {{4, 10, E}, {4, 11, 0}}},
+        {"2 and 4: stone just leaving the cell below",
+         {{4, 10, 2}, {4, 11, 1000}, {4, 12, 105}},
+         {{4, 10, E}, {4, 11, E}, {4, 12, 0}}},
+        {"3: stone falling into the cell", {{4, 9, 1010}, {4, 10, 104}, {4, 11, 6}}, {{4, 9, E}, {4, 10, 0}}},
+        {"4: stone falling out of the cell below",
+         {{4, 11, 1020}, {4, 12, 107}, {4, 13, 8}},
+         {{4, 11, E}, {4, 12, 0}}},
+        {"1 and 4: stone just leaving two cells below",
+         {{4, 11, 4}, {4, 12, 1000}, {4, 13, 106}},
+         {{4, 10, E}, {4, 11, E}, {4, 12, 0}}},
+        {"5: marked", {{4, 10, 10003}, {4, 11, 10002}}, {{4, 10, E}}},
+        {"5: vanishing", {{4, 10, 20001}, {4, 11, 3}}, {{4, 10, E}}},
+        {"5: effect", {{4, 10, 30041}}, {{4, 10, E}}},
+        {"none: stone on a marked stone", {{4, 10, 5}, {4, 11, 10002}}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        loesche_spielfeld();
+        for (const Cell& cell : c.before) spielfeld1(cell.x, cell.y) = cell.code;
+        spielfeld1(5, 10) = effekt_links + 2;
+        spielfeld expected = spielfeld1;
+        expected(5, 10) = blockstein;
+        for (const Cell& cell : c.after) expected(cell.x, cell.y) = cell.code;
+        zeichne_spielfeld(0);
+        EXPECT_EQ(spielfeld1, expected);
+    }
+}
+
+TEST_F(RendererTest, RowEffectTurnsTheWholeRowIntoBlockersRightFasterThanLeft) {
+    spielfeld2(5, 18) = effekt_reihe;
+    int became_blocker[10] = {};
+    for (int call = 1; call <= 15; ++call) {
+        zeichne_spielfeld2(1);
+        for (int x = 1; x <= 9; ++x)
+            if (became_blocker[x] == 0 && spielfeld2(x, 18) == blockstein) became_blocker[x] = call;
+    }
+    EXPECT_EQ(std::vector<int>(became_blocker + 1, became_blocker + 10),
+              (std::vector<int>{15, 12, 9, 6, 3, 5, 7, 9, 11}));
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 17; ++y) EXPECT_EQ(spielfeld2(x, y), leer) << x << "," << y;
+}
+
+TEST_F(RendererTest, FallingStoneIsDrawnAtItsOffset) {
+    for (int side : {1, 2}) {
+        for (int offset : {0, 14, 31}) {
+            SCOPED_TRACE("side " + std::to_string(side) + ", offset " + std::to_string(offset));
+            loesche_spielfeld();
+            board(side)(3, 5) = static_cast<int16_t>(fall_quelle + offset);
+            board(side)(3, 6) = fall_ziel + 4;
+            draw(side);
+            EXPECT_TRUE(same_pixels(buffer(side), 64, 128 + offset, p1(4)));
+            // Above the stone its source cell shows empty.
+            const Image top_of_empty(32, offset, 0);
+            EXPECT_TRUE(same_pixels(buffer(side), 64, 128, top_of_empty));
+        }
+    }
+}
+
+// A falling stone whose target was taken by a vanishing or effect cell (or has already become
+// empty or a blocker) has lost its colour: nothing is drawn over its source cell.
+TEST_F(RendererTest, FallingStoneWithoutItsTargetIsNotDrawn) {
+    for (int16_t target : {20000, 20002, 30001, 30011, 30021, 30031, 30041, 30051, 10, 0}) {
+        SCOPED_TRACE(target);
+        loesche_spielfeld();
+        spielfeld1(3, 5) = fall_quelle + 14;
+        spielfeld1(3, 6) = target;
+        zeichne_spielfeld(0);
+        EXPECT_EQ(shown_tile(buffer(1), 3, 5), "P1[0]");
+    }
+}
+
+TEST_F(RendererTest, CursorIsAMaskedSpriteOverTheTwoCells) {
+    struct Case {
+        int side;
+        int16_t x, y;
+    };
+    for (const Case& c : {Case{1, 2, 7}, Case{2, 8, 18}}) {
+        SCOPED_TRACE(c.side);
+        board(c.side)(c.x, c.y) = 1;
+        board(c.side)(c.x + 1, c.y) = 5;
+        (c.side == 1 ? pos_x1 : pos_x2) = c.x;
+        (c.side == 1 ? pos_y1 : pos_y2) = c.y;
+        Image under(64, 32);
+        BitBlt(under, 0, 0, 32, 32, p1(1), 0, 0, SRCCOPY);
+        BitBlt(under, 32, 0, 32, 32, p1(5), 0, 0, SRCCOPY);
+        const int left = 32 * (c.x - 1), top = 32 * (c.y - 1);
+
+        draw(c.side, 0);
+        EXPECT_TRUE(same_pixels(buffer(c.side), left, top, under));
+
+        draw(c.side, 1);
+        const Image& image = Form2->Picture6[0].Picture();
+        const Image& mask = Form2->Picture6[1].Picture();
+        Image expected(64, 32);
+        int kept = 0, covered = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 64; ++x) {
+                expected.at(x, y) = (under.at(x, y) & mask.at(x, y)) ^ image.at(x, y);
+                (mask.at(x, y) == 0 ? covered : kept) += 1;
+            }
+        EXPECT_GT(kept, 0);
+        EXPECT_GT(covered, 0);
+        EXPECT_TRUE(same_pixels(buffer(c.side), left, top, expected));
+    }
+}
+
+TEST_F(RendererTest, VisibleBoxShowsRowsTwoToEighteenOfTheBuffer) {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 18; ++y) spielfeld1(x, y) = static_cast<int16_t>((x + y) % 9 + 1);
+    zeichne_spielfeld(1);
+    Image rows(288, 544);
+    BitBlt(rows, 0, 0, 288, 544, buffer(1), 0, 32, SRCCOPY);
+    EXPECT_TRUE(same_pixels(shown(1), 0, 0, rows));
+
+    // With fewer columns only their width is copied; the rest of the box keeps what it held.
+    set_columns(7);
+    constexpr uint32_t kOld = rgb(1, 2, 3);
+    Form1->Picture2.hDC().fill(kOld);
+    zeichne_spielfeld(0);
+    EXPECT_TRUE(same_pixels(shown(1), 0, 0, Image(224, 544, 0)));
+    EXPECT_TRUE(same_pixels(shown(1), 224, 0, Image(64, 544, kOld)));
+}
+}  // namespace
