@@ -79,11 +79,11 @@ TEST_F(GravityTest, LandingSoundDependsOnStoneAndWhatLiesBelow) {
     struct Case {
         int stone, below;
         std::vector<int> sounds;
-        int landed;  // a row or cross stone that lands resting goes off in the group check
+        int landed;  // a resting row or cross stone goes off in the group check; the redraw runs a frame
     };
     const Case cases[] = {
         {4, 99, {3}, 4},        {4, 6, {3}, 4},         {10, 99, {3}, 10},  {10, 11, {3}, 10},
-        {11, 99, {5}, 30000},   {11, 2, {5}, 30000},    {12, 10, {5}, 30050}, {12, 99, {5}, 30050},
+        {11, 99, {5}, 30001},   {11, 2, {5}, 30001},    {12, 10, {5}, 30051}, {12, 99, {5}, 30051},
         {4, 0, {}, 4},          {11, 0, {}, 11},        {4, 105, {}, 4},    {12, 1010, {}, 12},
     };
     for (const Case& c : cases) {
@@ -106,17 +106,17 @@ TEST_F(GravityTest, OneTickOnACellAndTheCellBelowIt) {
     struct Case {
         const char* what;
         int upper, lower;
-        int upper_after, lower_after;
+        int upper_after, lower_after;  // after the tick's closing redraw, which runs one animation frame
     };
     const Case cases[] = {
-        {"leaving cell above a later vanish frame is lost", 1010, 20001, 0, 20001},
-        {"leaving cell above an effect is lost", 1010, 30000, 0, 30000},
-        {"group member above an effect is cleared", 10003, 30041, 0, 30041},
-        {"leaving cell above the first vanish frame goes on", 1010, 20000, 1012, 20000},
+        {"leaving cell above a later vanish frame is lost", 1010, 20001, 0, 20002},
+        {"leaving cell above an effect is lost", 1010, 30000, 0, 30001},
+        {"group member above an effect is cleared", 10003, 30041, 0, 30042},
+        {"leaving cell above the first vanish frame goes on", 1010, 20000, 1012, 20001},
         // Nothing to land: the stone is dropped and the cell below stays vanishing.
-        {"arrival above the first vanish frame", 1030, 20000, 0, 20000},
+        {"arrival above the first vanish frame", 1030, 20000, 0, 20001},
         {"group member is never advanced", 10003, 0, 10003, 0},
-        {"vanishing cell does not fall", 20002, 0, 20002, 0},
+        {"vanishing cell does not fall", 20002, 0, 20003, 0},
         {"stone above a target cell waits", 5, 104, 5, 104},
         {"stone above a group member stays", 5, 10005, 5, 10005},
     };
