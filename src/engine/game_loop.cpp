@@ -163,10 +163,13 @@ void spiel_lauft() {
 void waiting() {
     Form1->Picture2.Visible = false;
     Form1->Refresh();
-    rt::present_now();  // nothing else shows a frame while the game waits
     sound_spielen(16);
-    // Only the P key is polled: no handler runs while the game is paused.
-    while (!new_press(vk::P)) rt::idle_wait();
+    // Only the P key is polled: no handler runs while the game is paused. Closing the window
+    // still ends the program, as it does everywhere else.
+    while (!new_press(vk::P)) {
+        if (rt::quit_requested()) programm_beenden();
+        rt::idle_wait();
+    }
     Form1->Picture2.Visible = true;
     Form1->Refresh();
     sound_spielen(16);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/desktop.h"
+#include "runtime/system.h"
 
 namespace rt {
 namespace {
@@ -31,7 +32,11 @@ void Form::Hide() {
     desktop().hide(*this);
 }
 
-void Form::Refresh() { mark_dirty(); }
+void Form::Refresh() {
+    // A screen's repaint shows at once, also where the program does not let events run.
+    mark_dirty();
+    present_now();
+}
 
 FormSlot::FormSlot() { slots().push_back(this); }
 

@@ -16,6 +16,20 @@ void Image::grow_to(int w, int h) {
     *this = std::move(bigger);
 }
 
+namespace {
+// Rows of two different images never overlap, which lets the compiler combine many pixels at once.
+template <class Op>
+void combine_apart(uint32_t* __restrict d, const uint32_t* __restrict s, int w, Op op) {
+    for (int i = 0; i < w; ++i) d[i] = op(d[i], s[i]);
+}
+
+template <class Op>
+void combine(uint32_t* d, const uint32_t* s, int w, Op op) {
+    if (d + w <= s || s + w <= d) return combine_apart(d, s, w, op);
+    for (int i = 0; i < w; ++i) d[i] = op(d[i], s[i]);
+}
+}  // namespace
+
 void BitBlt(Image& dst, int dx, int dy, int w, int h, const Image& src, int sx, int sy, RasterOp op) {
     // Clip against the source, then against the destination, moving both corners together.
     auto clip = [&](int& from, int& to, int& len, int limit_from, int limit_to) {
@@ -35,8 +49,8 @@ void BitBlt(Image& dst, int dx, int dy, int w, int h, const Image& src, int sx, 
         uint32_t* d = &dst.pixels[static_cast<size_t>(dy + row) * dst.width + dx];
         switch (op) {
             case RasterOp::SrcCopy: std::memmove(d, s, sizeof(uint32_t) * w); break;
-            case RasterOp::SrcAnd: for (int i = 0; i < w; ++i) d[i] &= s[i]; break;
-            case RasterOp::SrcInvert: for (int i = 0; i < w; ++i) d[i] ^= s[i]; break;
+            case RasterOp::SrcAnd: combine(d, s, w, [](uint32_t a, uint32_t b) { return a & b; }); break;
+            case RasterOp::SrcInvert: combine(d, s, w, [](uint32_t a, uint32_t b) { return a ^ b; }); break;
         }
     }
 }

@@ -82,6 +82,13 @@ void idle_wait() {
 
 void present_now() { present_if_due(true); }
 
+bool quit_requested() {
+    pump_input();
+    for (const InputEvent& event : state().queue)
+        if (event.kind == InputEvent::Kind::Quit) return true;
+    return false;
+}
+
 void reset_runtime() {
     RuntimeState& s = state();
     s.keys = {};

@@ -24,6 +24,8 @@ struct ProgramEnd {
 void pump_input();
 // Waits up to 1 ms for input without running handlers, so a polling loop does not spin a core.
 void idle_wait();
+// Whether the window was closed (or SIGTERM came) and nobody has handled it yet.
+bool quit_requested();
 // Shows the frame now if anything changed since it was last shown.
 void present_now();
 // Forgets key state, queued events and the frame (tests start from nothing).
