@@ -1,5 +1,6 @@
 // The computer's choice of its next exchange on board 2: a reservation pass, the pattern blocks
 // of computer_patterns.h in order, and between blocks 20 and 21 the pair pass.
+#include <cassert>
 #include <cstdlib>
 
 #include "engine/computer_patterns.h"
@@ -25,7 +26,10 @@ struct Suche {
     // the candidate and is read again by the row-end test of the pair blocks.
     bool seite = false;
 
-    int16_t& W(int x, int y) { return vorsicht[x][y]; }
+    int16_t& W(int x, int y) {
+        assert(x >= 0 && x < 15 && y >= 0 && y < 20);
+        return vorsicht[x][y];
+    }
     // Copies a board cell into the working copy unless the cell was copied or marked before.
     void kopiere(int x, int y) {
         if (W(x, y) == 0) W(x, y) = B(x, y);
