@@ -131,6 +131,7 @@ Weiter kandidat(Suche& s, const Block& b, int k, int r, int tx) {
     s.seite = k > tx;
     const int d = std::abs(tx - k);
     if (d >= s.beste) return Weiter::ja;
+    // Only a candidate that beats the best distance can stop a pair block's search.
     if (b.kind == Kind::N && nachbar_markiert(s, k, r)) return Weiter::stop;
 
     // The exchange carries the candidate one column toward the target.
@@ -138,7 +139,8 @@ Weiter kandidat(Suche& s, const Block& b, int k, int r, int tx) {
     const auto zy = static_cast<int16_t>(r + b.ziel_dy);
     bool verweigert = false;
     if (b.kind == Kind::R || b.kind == Kind::M) {
-        // Never undo the exchange just made; a reserved stone must not be pushed aside.
+        // Never undo the exchange just made (any non-zero getauscht counts as true); a reserved
+        // stone must not be pushed aside.
         verweigert = zx == letztes_ziel_x && zy == letztes_ziel_y && getauscht != kFalse;
         if (!verweigert && b.kind == Kind::R)
             verweigert = s.seite ? s.W(zx, r) == kReserviert : s.W(zx + 1, r) == kReserviert;
@@ -178,7 +180,7 @@ void kandidaten_suchen(Suche& s, const Block& b, int x, int y, int c) {
             if (kandidat(s, b, k, r, tx) == Weiter::stop) return;
         }
         // At the end of a row the stop test looks once more, one column past the last: with the
-        // side flag set that is the last column's cell.
+        // side flag set that is the last column's cell. Blocks of one row have nothing to skip.
         if (b.kind == Kind::N && nachbar_markiert(s, spalten + 1, r)) return;
     }
 }
@@ -198,7 +200,8 @@ void block_ausfuehren(Suche& s, const Block& b) {
     }
 }
 
-// Every block draws its gate value, whether it runs or not.
+// Every block draws its gate value, whether it runs or not; blocks 21 to 26 too after one of
+// them has found a target.
 bool tor_offen(const Block& b) {
     const float wert = Rnd();
     const double schwelle = b.gate == Gate::an ? static_cast<double>(taktik_an) : taktik_chance;
