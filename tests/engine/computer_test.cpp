@@ -1,0 +1,312 @@
+// The computer's choice of exchange on hand-made boards of board 2.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/computer_patterns.h"
+#include "engine/procedures.h"
+#include "engine/state.h"
+#include "frame/state.h"
+#include "runtime/system.h"
+#include "support/game_test.h"
+
+namespace {
+
+using Ziel = std::pair<int, int>;
+constexpr Ziel kKeins{-1, -1};
+
+// One block's bit for wohin2_mit.
+constexpr uint32_t nur(int block) { return 1u << (block - 1); }
+// Blocks 1 to n.
+constexpr uint32_t bis(int block) { return (1u << block) - 1; }
+
+int16_t zelle(char ch) {
+    switch (ch) {
+        case '.': return feldwert::leer;
+        case 'B': return feldwert::blockstein;
+        case 'R': return feldwert::reihenstein;
+        case 'K': return feldwert::kreuzstein;
+        case 'f': return feldwert::fall_ziel + 1;  // a stone 1 falling into this cell
+        default: return static_cast<int16_t>(ch - '0');
+    }
+}
+
+class ComputerTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        taktik_an = 1;
+        taktik_chance = 1;
+        letztes_ziel_x = letztes_ziel_y = -1000;
+        getauscht = kFalse;
+    }
+
+    // Rows top to bottom; the last one is row 18. The width is the number of columns in play.
+    void brett(const std::vector<std::string>& reihen) {
+        spalten = static_cast<int16_t>(reihen.front().size());
+        loesche_spielfeld();
+        const int oben = 19 - static_cast<int>(reihen.size());
+        for (size_t i = 0; i < reihen.size(); ++i)
+            for (int x = 1; x <= spalten; ++x)
+                spielfeld2(x, oben + static_cast<int>(i)) = zelle(reihen[i][static_cast<size_t>(x - 1)]);
+    }
+
+    Ziel waehle(uint32_t bloecke = computer::kAllBlocks) {
+        computer::wohin2_mit(bloecke);
+        return {ziel_x, ziel_y};
+    }
+
+    // How many random values one call of wohin2 draws.
+    int gezogene_werte() {
+        Randomize(77);
+        wohin2();
+        const float naechste[3] = {Rnd(), Rnd(), Rnd()};
+        Randomize(77);
+        for (int n = 0; n < 40; ++n) {
+            Randomize(77);
+            for (int i = 0; i < n; ++i) Rnd();
+            if (Rnd() == naechste[0] && Rnd() == naechste[1] && Rnd() == naechste[2]) return n;
+        }
+        return -1;
+    }
+};
+
+std::string ziel_text(Ziel z) { return "(" + std::to_string(z.first) + "," + std::to_string(z.second) + ")"; }
+
+struct BlockFall {
+    int block;
+    std::vector<std::string> reihen;
+    Ziel ziel;
+    uint32_t auch = 0;  // other blocks that alone find the same exchange on this board
+};
+
+// For each block a board on which it is the block that decides: the blocks before it find
+// nothing, it finds the exchange alone, and no other block but those in `auch` finds the same.
+const std::vector<BlockFall> kBlockFaelle = {
+    {1, {"..1...", "1BB...", "BBB...", "1BB...", "1BB..."}, {2, 14}},
+    {2, {"1.....", "B21...", "BBB...", "1BB...", "1BB..."}, {2, 15}, nur(8)},
+    {3, {"1.....", "1.....", "BB....", "1B....", "BB1..."}, {2, 18}},
+    {4, {"1.....", "1.....", "B.....", "B.1...", "1.B..."}, {2, 17}},
+    {5, {"1.....", "BB1...", "1BB...", "1BB..."}, {2, 16}, nur(12) | nur(15)},
+    {6, {"1.....", "1.....", "BB1...", "1BB..."}, {2, 17}, nur(11) | nur(12)},
+    {7, {"..1...", "1.B...", "B.B...", "1.B..."}, {2, 15}},
+    {8, {"..1...", "B.B...", "1.B...", "1.B..."}, {2, 15}},
+    {9, {"....1.", "11.1B."}, {4, 17}, nur(19)},
+    {10, {".1....", ".B1.11"}, {2, 17}, nur(20)},
+    {11, {"1.....", "1.....", "B.1..."}, {2, 18}},
+    {12, {"1.....", "B.1...", "1.B..."}, {2, 17}},
+    {13, {"1.....", "B.....", "1B....", "1B...."}, {1, 16}, nur(17)},
+    {14, {"1.....", "1.....", "B.....", "1B...."}, {1, 17}},
+    {15, {"B.1...", "1.B...", "1.B..."}, {2, 16}},
+    {16, {"..1...", "..B...", "1.B...", "1.B..."}, {2, 15}},
+    {17, {"1.....", "B.....", "B.....", "1.....", "1....."}, {1, 15}},
+    {18, {"1.11B."}, {1, 18}},
+    {19, {"...1..", "11.B.."}, {3, 17}},
+    {20, {"..1...", "..B.11"}, {3, 17}},
+    {21, {"1.....", "231..."}, {2, 18}},
+    {22, {"251...", "1433.."}, {2, 17}},
+    {23, {".51...", ".43...", "162..."}, {2, 16}},
+    {24, {"1231.."}, {3, 18}},
+    {25, {"2.....", "2.51..", "1.63.."}, {3, 17}},
+    {26, {"14....", "652...", "6.13.."}, {1, 16}},
+};
+
+TEST_F(ComputerTest, EachBlockDecidesItsBoard) {
+    for (const BlockFall& f : kBlockFaelle) {
+        SCOPED_TRACE("block " + std::to_string(f.block));
+        brett(f.reihen);
+        std::string allein;
+        for (int j = 1; j <= computer::kBlocks; ++j)
+            allein += " " + std::to_string(j) + ":" + ziel_text(waehle(nur(j)));
+        SCOPED_TRACE("each block alone:" + allein);
+
+        EXPECT_EQ(waehle(), f.ziel);
+        EXPECT_EQ(waehle(bis(f.block - 1)), kKeins);
+        for (int j = 1; j <= computer::kBlocks; ++j) {
+            const bool gleich = j == f.block || (f.auch & nur(j));
+            if (gleich) EXPECT_EQ(waehle(nur(j)), f.ziel) << "block " << j;
+            else EXPECT_NE(waehle(nur(j)), f.ziel) << "block " << j;
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+struct GateFall {
+    const char* name;
+    std::vector<std::string> reihen;
+    int16_t an;
+    double chance;
+    int werte;
+    Ziel ziel;
+};
+
+// Every gate draws its value whether its block runs or not; the pair blocks draw only when
+// blocks 1 to 20 found nothing.
+TEST_F(ComputerTest, GateDrawsTwentyOrTwentySixValues) {
+    const std::vector<std::string> block1 = kBlockFaelle[0].reihen;
+    const std::vector<std::string> block21 = kBlockFaelle[20].reihen;
+    const std::vector<GateFall> faelle = {
+        {"empty board", {"......"}, 1, 1, 26, kKeins},
+        {"found by block 1", block1, 1, 1, 20, {2, 14}},
+        {"block 1 shut", block1, 0, 1, 26, kKeins},
+        {"all shut", block1, 0, 0, 26, kKeins},
+        {"found by block 21", block21, 1, 1, 26, {2, 18}},
+        {"block 21 shut", block21, 1, 0, 26, kKeins},
+        {"a fraction passes below it", block21, 1, 0.5, 26, {2, 18}},  // seed 77 draws 0.06 there
+    };
+    for (const GateFall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        brett(f.reihen);
+        taktik_an = f.an;
+        taktik_chance = f.chance;
+        letztes_ziel_x = 7;
+        letztes_ziel_y = 9;
+        getauscht = kTrue;
+        EXPECT_EQ(gezogene_werte(), f.werte);
+        EXPECT_EQ(Ziel(ziel_x, ziel_y), f.ziel);
+        if (f.ziel == kKeins) {
+            EXPECT_EQ(Ziel(letztes_ziel_x, letztes_ziel_y), Ziel(7, 9));
+            EXPECT_EQ(getauscht, kTrue);
+        }
+    }
+}
+
+TEST_F(ComputerTest, EqualDistancesKeepTheFirstCandidate) {
+    // Block 12 fills (3, 17); the stones at columns 1 and 5 are both two columns away.
+    brett({"..1...", "1.B.1.", "B.1.B."});
+    EXPECT_EQ(waehle(), Ziel(1, 17));
+    // The nearer one wins wherever it stands in the scan.
+    brett({"..1...", "1.B1..", "B.1B.."});
+    EXPECT_EQ(waehle(), Ziel(3, 17));
+}
+
+struct TauschFall {
+    const char* name;
+    int block;
+    Ziel letztes;
+    int16_t getauscht_vorher;
+    Ziel ziel;
+    Ziel letztes_nachher;
+    int16_t getauscht_nachher;
+};
+
+TEST_F(ComputerTest, LastExchangeIsRefusedWhileGetauscht) {
+    const std::vector<TauschFall> faelle = {
+        {"block 11 refuses", 11, {2, 18}, kTrue, kKeins, {2, 18}, kTrue},
+        {"block 11 after no exchange", 11, {2, 18}, kFalse, {2, 18}, {2, 18}, kFalse},
+        {"block 11 records its target", 11, {4, 4}, kTrue, {2, 18}, {2, 18}, kFalse},
+        {"block 1 refuses", 1, {2, 14}, kTrue, kKeins, {2, 14}, kTrue},
+        {"block 9 does not refuse", 9, {4, 17}, kTrue, {4, 17}, {4, 17}, kFalse},
+        {"block 9 keeps the last target", 9, {1, 1}, kTrue, {4, 17}, {1, 1}, kFalse},
+        {"block 21 does not refuse", 21, {2, 18}, kTrue, {2, 18}, {2, 18}, kTrue},
+    };
+    for (const TauschFall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        brett(kBlockFaelle[static_cast<size_t>(f.block - 1)].reihen);
+        letztes_ziel_x = static_cast<int16_t>(f.letztes.first);
+        letztes_ziel_y = static_cast<int16_t>(f.letztes.second);
+        getauscht = f.getauscht_vorher;
+        EXPECT_EQ(waehle(), f.ziel);
+        EXPECT_EQ(Ziel(letztes_ziel_x, letztes_ziel_y), f.letztes_nachher);
+        EXPECT_EQ(getauscht, f.getauscht_nachher);
+    }
+}
+
+TEST_F(ComputerTest, RefusalDiscardsTheTargetAcceptedBefore) {
+    // Block 5 accepts the stone at column 1 (two away), then refuses the nearer one at column 4
+    // because it would push the reserved foreign stone of c c X c c aside; the refusal leaves
+    // nothing, and the best distance stays at 1 for the blocks after it.
+    brett({"..1...", "..1...", "1.B1..", "BB1B..", "BB1B.."});
+    taktik_chance = 0;
+    EXPECT_EQ(waehle(), kKeins);
+    EXPECT_EQ(waehle(nur(5)), kKeins);
+    // Block 12 may push reserved stones aside.
+    taktik_chance = 1;
+    EXPECT_EQ(waehle(), Ziel(3, 16));
+}
+
+TEST_F(ComputerTest, ReservedStones) {
+    // The foreign stone (2, 16) beside block 5's target is reserved in its own column B B B B:
+    // blocks 1 to 8 do not push it aside, block 12 does.
+    const std::vector<std::string> geschoben = {"1B....", "BB1...", "1BB...", "1BB..."};
+    brett(geschoben);
+    taktik_chance = 0;
+    EXPECT_EQ(waehle(), kKeins);
+    taktik_chance = 1;
+    EXPECT_EQ(waehle(), Ziel(2, 16));
+
+    // Block 1's only candidate (3, 14) is the middle stone of 2 2 1 2 2: reserved, never taken.
+    taktik_chance = 0;
+    brett({"..2...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."});
+    EXPECT_EQ(waehle(), kKeins);
+    brett({"..3...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."});
+    EXPECT_EQ(waehle(), Ziel(2, 14));
+}
+
+TEST_F(ComputerTest, ForeignStoneGoesToTheEmptySide) {
+    const std::vector<std::pair<std::vector<std::string>, Ziel>> faelle = {
+        // Block 13, both sides empty: to the right.
+        {{"..1...", "..B...", ".B1B..", ".B1B.."}, {3, 16}},
+        // Block 13, only the left side empty.
+        {{"..1...", "..BB..", ".B1B..", ".B1B.."}, {2, 16}},
+        // Block 14, both sides empty, then only the left one.
+        {{"..1...", "..1...", "..B...", ".B1B.."}, {3, 17}},
+        {{"..1...", "..1...", "..BB..", ".B1B.."}, {2, 17}},
+    };
+    for (const auto& [reihen, ziel] : faelle) {
+        brett(reihen);
+        EXPECT_EQ(waehle(), ziel) << reihen[1];
+    }
+}
+
+TEST_F(ComputerTest, Block17InTheLastColumnAimsAtSpalten) {
+    // The caller clamps ziel_x = spalten to spalten - 1.
+    brett({".....1", ".....B", ".....B", ".....1", ".....1"});
+    EXPECT_EQ(waehle(), Ziel(6, 15));
+    EXPECT_EQ(waehle(nur(17)), Ziel(6, 15));
+}
+
+TEST_F(ComputerTest, PairBlocksStopAtMarkedNeighbours) {
+    const std::vector<std::tuple<const char*, std::vector<std::string>, Ziel>> faelle = {
+        {"block 23 takes the stone two rows up", {".51...", ".43...", "162..."}, {2, 16}},
+        // A lone 1 in row 17 beside an empty pair stops the search of (1, 18) before row 16.
+        {"a stop skips the higher rows", {".51...", ".43.17", "162.BB"}, kKeins},
+        // The stop at (3, 17) for start (1, 18) leaves the side flag set; the next start cell
+        // (5, 18) finds nothing in row 17 and, its row ending beside the marked (6, 17), gives up
+        // before reaching the 2 in row 16.
+        {"the row end stops with the side flag set", {"..24..", "..15..", "1.362."}, kKeins},
+        {"a lone stone at the row end does not stop", {"..24..", "..15.7", "1.3628"}, {3, 16}},
+    };
+    for (const auto& [name, reihen, ziel] : faelle) {
+        SCOPED_TRACE(name);
+        brett(reihen);
+        std::string allein;
+        for (int j = 1; j <= computer::kBlocks; ++j)
+            allein += " " + std::to_string(j) + ":" + ziel_text(waehle(nur(j)));
+        SCOPED_TRACE("each block alone:" + allein);
+        EXPECT_EQ(waehle(), ziel);
+    }
+}
+
+TEST_F(ComputerTest, OnlyCandidatesThatBeatTheBestDistanceCanStop) {
+    // Block 23 from (5, 18): (2, 17) is accepted at distance 3; in row 16, (1, 16) is farther and
+    // is passed over although its neighbour is marked, and (7, 16) at distance 2 is taken.
+    brett({"1....51", "213..45", "3246123"});
+    EXPECT_EQ(waehle(nur(23)), Ziel(6, 16));
+}
+
+TEST_F(ComputerTest, LeavesBoardAlone) {
+    brett({"1f3...", "B21...", "BBB...", "1BB...", "1BB..."});
+    const spielfeld vorher = spielfeld2;
+    wohin2();
+    EXPECT_EQ(spielfeld2, vorher);
+}
+
+}  // namespace
