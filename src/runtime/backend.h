@@ -41,6 +41,8 @@ public:
     virtual void wait_for_input(uint32_t max_ms) = 0;
 
     virtual void present(const Image& frame) = 0;
+    // Whether anybody looks at the frames; if not, none is composed.
+    virtual bool shows_frames() { return true; }
     virtual void set_pointer(int x, int y) = 0;
     virtual DisplaySize display_size() = 0;
     virtual void set_display_size(int width, int height) = 0;

@@ -52,7 +52,7 @@ void present_if_due(bool force) {
     if (!force && now - s.last_present < kFrameMs) return;
     s.dirty = false;
     s.last_present = now;
-    s.backend->present(desktop().compose());
+    if (s.backend->shows_frames()) s.backend->present(desktop().compose());
 }
 }  // namespace
 

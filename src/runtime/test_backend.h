@@ -39,6 +39,7 @@ public:
     int pointer_x = -1, pointer_y = -1;
     Image frame;  // the last frame shown
     int frames_shown = 0;
+    bool keep_frames = true;  // long replays look at the game's state, not at frames
 
     // --- Backend
     uint32_t now_ms() override { return clock; }
@@ -47,6 +48,7 @@ public:
     bool poll_event(InputEvent& event) override;
     void wait_for_input(uint32_t max_ms) override;
     void present(const Image& shown) override;
+    bool shows_frames() override { return keep_frames; }
     void set_pointer(int x, int y) override;
     DisplaySize display_size() override { return display; }
     void set_display_size(int width, int height) override;
