@@ -33,7 +33,12 @@ void Desktop::reset() {
 }
 
 const Image& Desktop::compose() {
-    frame_.fill(0);
+    // Black shows only where no screen's background covers the frame.
+    const Form* bottom = shown_.empty() ? nullptr : shown_.front();
+    const bool covered = bottom && bottom->Left == 0.0 && bottom->Top == 0.0 && bottom->Width >= kWidth &&
+                         bottom->Height >= kHeight && bottom->background.width >= kWidth &&
+                         bottom->background.height >= kHeight;
+    if (!covered) frame_.fill(0);
     for (Form* form : shown_) {
         const int fx = to_int32(form->Left), fy = to_int32(form->Top);
         BitBlt(frame_, fx, fy, std::min(form->Width, form->background.width),
