@@ -40,12 +40,16 @@ void Main() {
     steinfolge_erzeugen();
     SetCursorPos(799, 599);
     Form1->Show();
+    spielfelder_aufbauen();
+    spiel_lauft();
+}
+
+void spielfelder_aufbauen() {
     loesche_spielfeld();
     fuelle_reihen(start_reihen);
     startreihen_aufbauen();
     zeichne_spielfeld(1);
     zeichne_spielfeld2(1);
-    spiel_lauft();
 }
 
 void programm_beenden() {

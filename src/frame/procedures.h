@@ -6,6 +6,9 @@
 void Main();
 void neues_spiel_starten();
 [[noreturn]] void programm_beenden();
+// A game's opening on the shown game screen: both boards cleared and filled with their start
+// rows, the rows built up on screen, both boards drawn.
+void spielfelder_aufbauen();
 
 // Game set-up (game_setup.cpp) and its tables (tables.cpp).
 void spiel_initialisieren();

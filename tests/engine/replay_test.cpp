@@ -80,11 +80,7 @@ TEST_P(WholeGame, PlaysAsRecorded) {
     show_uhr();
     steinfolge_erzeugen();
     Form1->Show();
-    loesche_spielfeld();
-    fuelle_reihen(start_reihen);
-    startreihen_aufbauen();
-    zeichne_spielfeld(1);
-    zeichne_spielfeld2(1);
+    spielfelder_aufbauen();
 
     const uint32_t start = backend.clock;
     const uint32_t end = start + static_cast<uint32_t>(replay.minutes) * 60000u;
