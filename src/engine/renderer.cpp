@@ -130,7 +130,7 @@ void zeichnen(BoardSide& side, int16_t flag) {
                 int16_t& k = blink(x, y);
                 --k;
                 bilder[x][y] = &((k & 1) ? store.Picture1[c] : store.Picture4[c]).Picture();
-                if (k <= 0) {
+                if (k <= 0) {  // a counter that was never set cannot blink forever
                     k = 10;
                     b(x, y) = leer;
                 }
@@ -142,7 +142,8 @@ void zeichnen(BoardSide& side, int16_t flag) {
             }
 
             // Moving and animated codes have no tile of their own: falling stones are drawn
-            // below, and a cell whose animation just ended shows empty.
+            // below, and a cell whose animation just ended shows empty. Codes 13..99 never
+            // stand in play; counting them as empty keeps every lookup within the tiles.
             if (v > kreuzstein) v = leer;
             if (b(x, y) < markiert) bilder[x][y] = &store.Picture1[v].Picture();
         }
