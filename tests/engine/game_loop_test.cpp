@@ -268,6 +268,87 @@ TEST_F(GameLoopTest, ComputerStepsTowardItsTargetAndSwapsThere) {
     }
 }
 
+TEST_F(GameLoopTest, SpeedKeysKeepTheStepWithinOneToThree) {
+    struct Case {
+        int key;
+        int16_t step, step_after;
+    };
+    const Case cases[] = {
+        {vk::PageUp, 1, 2}, {vk::PageUp, 2, 3}, {vk::PageUp, 3, 3},
+        {vk::PageDown, 3, 2}, {vk::PageDown, 2, 1}, {vk::PageDown, 1, 1},
+    };
+    StepTimes t = loop_start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "key " << c.key << " at step " << c.step);
+        tempo_stufe1 = c.step;
+        intervall1 = 1;  // recomputed also where the step stays
+        press(c.key);
+        loop_pass(t);
+        release(c.key);
+        EXPECT_EQ(tempo_stufe1, c.step_after);
+        EXPECT_EQ(intervall1, tempo[tempo_klasse][c.step_after]);
+        EXPECT_EQ(intervall2, 1500);
+    }
+}
+
+TEST_F(GameLoopTest, ComputersIntervalFollowsTheFillOfItsBoard) {
+    // 8 columns: 136 cells, so 68 settled cells are exactly 50 % and 102 exactly 75 %.
+    struct Case {
+        int settled;
+        int16_t interval_after;  // 1: kept
+    };
+    const Case cases[] = {{0, 1000}, {67, 1000}, {68, 1250}, {101, 1250}, {102, 1500}, {135, 1500}, {136, 1}};
+    spalten = 8;
+    tempo_klasse = 3;
+    tempo_schwellen[1] = 50, tempo_schwellen[2] = 75, tempo_schwellen[3] = 100;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.settled);
+        loesche_spielfeld();
+        int n = c.settled;
+        for (int y = 18; y >= 2; --y)
+            for (int x = 1; x <= 8; ++x)
+                if (n > 0) spielfeld2(x, y) = static_cast<int16_t>(n-- % 2 ? 10 : 3);
+        // Neither the entry row nor cells in motion or animation count, nor the player's board.
+        for (int x = 1; x <= 8; ++x) spielfeld2(x, 1) = 4;
+        if (c.settled < 120) {
+            spielfeld2(1, 2) = 1010;
+            spielfeld2(2, 2) = 104;
+            spielfeld2(3, 2) = 10004;
+            spielfeld2(4, 2) = 20000;
+            spielfeld2(5, 2) = 30021;
+        }
+        for (int x = 1; x <= 8; ++x)
+            for (int y = 2; y <= 18; ++y) spielfeld1(x, y) = 5;
+        intervall2 = 1;
+        schneller_oder_nicht();
+        EXPECT_EQ(intervall2, c.interval_after);
+    }
+}
+
+TEST_F(GameLoopTest, ProgressColumnCreepsTowardTheLeaderOnGravityTicks) {
+    struct Case {
+        int16_t leader;
+        double left, left_after;
+    };
+    const Case cases[] = {
+        {0, 385, 385}, {352, 385, 384}, {352, 353, 352}, {352, 352, 352}, {352, 340, 340},
+        {416, 385, 386}, {416, 415, 416}, {416, 416, 416}, {416, 420, 420},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "leader " << c.leader << " at " << c.left);
+        fuehrung = c.leader;
+        Form1->Picture13.Left = c.left;
+        StepTimes t = loop_start();
+        loop_pass(t);  // no gravity tick yet: the column stays
+        EXPECT_EQ(Form1->Picture13.Left, c.left);
+        backend.advance(fall_intervall);
+        loop_pass(t);
+        ASSERT_NE(t.fall, kStart);
+        EXPECT_EQ(Form1->Picture13.Left, c.left_after);
+        backend.clock = kStart;
+    }
+}
+
 TEST_F(GameLoopTest, GameRunsUntilEscapeEndsTheProgram) {
     backend.key_down(vk::Escape, kStart + 6500);
     EXPECT_TRUE(ends_program([] { spiel_lauft(); }));

@@ -102,6 +102,25 @@ TEST_F(GravityTest, LandingSoundDependsOnStoneAndWhatLiesBelow) {
     }
 }
 
+TEST_F(GravityTest, EachLandingRunsTheGroupCheckBeforeTheScanGoesOn) {
+    for (const Twin& twin : kTwins) {
+        SCOPED_TRACE(twin.name);
+        loesche_spielfeld();
+        gruppen1 = gruppen2 = 0;
+        fuehrung = 0;
+        backend.sounds_played.clear();
+        spielfeld& b = *twin.board;
+        // Column 2: the third 4 arrives on two others; column 5: a 6 arrives on the floor.
+        b(2, 15) = 1030, b(2, 16) = 104, b(2, 17) = 4, b(2, 18) = 4;
+        b(5, 17) = 1030, b(5, 18) = 106;
+        twin.tick();
+        const int group_sound = twin.board == &spielfeld1 ? 1 : 12;
+        EXPECT_EQ(backend.sounds_played, (std::vector<int>{3, group_sound, 11, 3}));
+        EXPECT_EQ(b(5, 18), 6);
+        EXPECT_GE(b(2, 16), 10000);
+    }
+}
+
 TEST_F(GravityTest, OneTickOnACellAndTheCellBelowIt) {
     struct Case {
         const char* what;

@@ -86,6 +86,31 @@ TEST_F(NewStonesTest, AttackStonesTakeARandomFreeColumnAndLeaveThePointer) {
     }
 }
 
+TEST_F(NewStonesTest, FillPercentageCountsSettledCellsAndRoundsHalfToEven) {
+    struct Case {
+        int16_t columns;
+        int settled;
+        int16_t percent;
+    };
+    // 8 columns hold 136 cells: 17 are 12.5 %, 51 are 37.5 %.
+    const Case cases[] = {{8, 0, 0}, {8, 17, 12}, {8, 51, 38}, {8, 136, 100}, {9, 1, 1}, {6, 51, 50}};
+    for (const Case& c : cases) {
+        for (int nr : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << c.columns << " columns, " << c.settled << " settled, board " << nr);
+            use_columns(c.columns);
+            spielfeld& b = nr == 1 ? spielfeld1 : spielfeld2;
+            settle(b, c.settled);
+            // Cells in motion or animation and the entry row do not count.
+            if (c.settled < 100) {
+                b(1, 3) = 1010, b(1, 4) = 105, b(2, 4) = 10003, b(3, 4) = 20000, b(4, 4) = 30041;
+                b(5, 1) = 3;
+            }
+            nr == 1 ? neuer_stein1(0) : neuer_stein2(0);
+            EXPECT_EQ(nr == 1 ? fuellung1 : fuellung2, c.percent);
+        }
+    }
+}
+
 // Thresholds by column count: the penalty from S - 3 settled cells, the flag cleared below S - 10.
 TEST_F(NewStonesTest, PenaltyThresholdsAndFlagClearing) {
     struct Case {
