@@ -4,7 +4,6 @@
 
 // Start, hand-over and shutdown (main_procedures.cpp).
 void Main();
-void neues_spiel_starten();
 [[noreturn]] void programm_beenden();
 // A game's opening on the shown game screen: both boards cleared and filled with their start
 // rows, the rows built up on screen, both boards drawn.
@@ -28,7 +27,3 @@ void sound_spielen(int16_t slot);
 
 // Start-row animation (start_rows.cpp).
 void startreihen_aufbauen();
-
-// High-score store (highscore_store.cpp).
-void highscore_laden();
-void highscore_speichern();
