@@ -250,6 +250,25 @@ TEST_F(ComputerTest, ReservedStones) {
     EXPECT_EQ(waehle(), Ziel(2, 14));
 }
 
+TEST_F(ComputerTest, ReservedForeignStoneIsNotPushedAsideFromEitherSide) {
+    // Block 5 fills the foreign stone's cell (4, 16) from one column away. In c c X c c the
+    // foreign stone is reserved, and the exchange that would push it aside is refused whichever
+    // side the candidate comes from; in c c X c it is not reserved.
+    const std::vector<std::tuple<const char*, std::vector<std::string>, Ziel>> faelle = {
+        {"from the left, reserved", {"...1..", "...1..", "..1B..", "..B1..", "..B1.."}, kKeins},
+        {"from the right, reserved", {"...1..", "...1..", "...B1.", "...1B.", "...1B."}, kKeins},
+        {"from the left", {"......", "...1..", "..1B..", "..B1..", "..B1.."}, {3, 16}},
+        {"from the right", {"......", "...1..", "...B1.", "...1B.", "...1B."}, {4, 16}},
+    };
+    taktik_chance = 0;
+    for (const auto& [name, reihen, ziel] : faelle) {
+        SCOPED_TRACE(name);
+        brett(reihen);
+        EXPECT_EQ(waehle(), ziel);
+        EXPECT_EQ(waehle(nur(5)), ziel);
+    }
+}
+
 TEST_F(ComputerTest, ForeignStoneGoesToTheEmptySide) {
     const std::vector<std::pair<std::vector<std::string>, Ziel>> faelle = {
         // Block 13, both sides empty: to the right.
@@ -283,6 +302,11 @@ TEST_F(ComputerTest, PairBlocksStopAtMarkedNeighbours) {
         // before reaching the 2 in row 16.
         {"the row end stops with the side flag set", {"..24..", "..15..", "1.362."}, kKeins},
         {"a lone stone at the row end does not stop", {"..24..", "..15.7", "1.3628"}, {3, 16}},
+        // Block 22 stops at (6, 16) for start (4, 17), beside the empty pair (5, 16) (5, 17); the
+        // side flag it leaves set ends block 23's search from (1, 18) at the paired (6, 17), so
+        // the 1 at (3, 16) is never reached. Without that stop block 23 takes it.
+        {"the side flag carries over into the next block", {".912.4", ".384.5", "126755"}, kKeins},
+        {"no flag left over", {".912..", ".384.5", "126755"}, {2, 16}},
     };
     for (const auto& [name, reihen, ziel] : faelle) {
         SCOPED_TRACE(name);
