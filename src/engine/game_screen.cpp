@@ -13,61 +13,52 @@ const Image& art(const std::string& name) { return embedded_picture("form1/" + n
 GameScreen::GameScreen() {
     background = art("background");
 
-    // Stacking order, lowest first: the "Pause" caption lies behind the player's board.
-    Picture20.place(150, 285, 106, 31);
-    Picture20.SetPicture(art("picture20"));
-    add(Picture20);
+    struct Box {
+        rt::PictureBox& box;
+        double left, top, width, height;
+        const char* picture;  // its design picture, if it has one
+        bool visible;
+    };
+    // In stacking order, lowest first: the "Pause" caption lies behind the player's board, and
+    // the panels lie over the boards' top edge. Buffers and drawing sources are never seen.
+    const Box boxes[] = {
+        {Picture20, 150, 285, 106, 31, "picture20", true},
+        {Picture1, 88, 32, 240, 576, nullptr, false},
+        {Picture2, 64, 32, 248, 544, nullptr, true},
+        {Picture3, 504, 32, 240, 576, nullptr, false},
+        {Picture4, 464, 32, 248, 544, nullptr, true},
+        {Picture5, 8, 504, 288, 32, "picture5", true},
+        {Picture6, 216, 296, 282, 26, "picture6", false},
+        {Picture7, 200, 192, 282, 26, "picture7", false},
+        {Picture8, 424, 495, 290, 34, nullptr, true},
+        {Picture13, 385, 114, 32, 416, "picture13", true},
+        {Picture11[0], 8, 496, 32, 96, nullptr, true},
+        {Picture11[1], 759, 496, 32, 96, nullptr, true},
+        {Picture9, 362, 37, 76, 21, "picture9", true},
+        {Picture12, 348, 58, 104, 30, "picture12", true},
+        {Picture14, 348, 567, 104, 30, nullptr, true},
+        {Picture15, 362, 546, 76, 21, "picture15", true},
+        {Picture17, 0, 0, 56, 21, "picture17", true},
+        {Picture18, 0, 20, 56, 32, "picture18", true},
+        {Picture16[0], 6, 152, 22, 22, nullptr, true},
+        {Picture16[1], 28, 152, 22, 22, nullptr, true},
+        {Picture10, 270, 0, 262, 32, "picture10", true},
+        {Picture19, 694, -1, 106, 31, "picture19", true},
+    };
 
-    Picture1.place(88, 32, 240, 576);
-    Picture2.place(64, 32, 248, 544);
-    Picture3.place(504, 32, 240, 576);
-    Picture4.place(464, 32, 248, 544);
-    Picture5.place(8, 504, 288, 32);
-    Picture5.SetPicture(art("picture5"));
-    Picture6.place(216, 296, 282, 26);
-    Picture6.SetPicture(art("picture6"));
-    Picture7.place(200, 192, 282, 26);
-    Picture7.SetPicture(art("picture7"));
-    Picture8.place(424, 495, 290, 34);
-    Picture9.place(362, 37, 76, 21);
-    Picture9.SetPicture(art("picture9"));
-    Picture10.place(270, 0, 262, 32);
-    Picture10.SetPicture(art("picture10"));
-    Picture11[0].place(8, 496, 32, 96);
-    Picture11[1].place(759, 496, 32, 96);
-    Picture12.place(348, 58, 104, 30);
-    Picture12.SetPicture(art("picture12"));
-    Picture13.place(385, 114, 32, 416);
-    Picture13.SetPicture(art("picture13"));
-    Picture14.place(348, 567, 104, 30);
-    Picture15.place(362, 546, 76, 21);
-    Picture15.SetPicture(art("picture15"));
-    Picture16[0].place(6, 152, 22, 22);
-    Picture16[1].place(28, 152, 22, 22);
-    Picture17.place(0, 0, 56, 21);
-    Picture17.SetPicture(art("picture17"));
-    Picture18.place(0, 20, 56, 32);
-    Picture18.SetPicture(art("picture18"));
-    Picture19.place(694, -1, 106, 31);
-    Picture19.SetPicture(art("picture19"));
+    // The lines lie under every box.
+    const uint32_t line_colour = rgb(96, 112, 160);
+    Line1.set(400, 87, 400, 568, line_colour);
+    Line2.set(26, 52, 26, 474, line_colour);
+    Line3.set(0, 474, 56, 474, line_colour);
+    for (rt::Line* line : {&Line1, &Line2, &Line3}) add(*line);
 
-    // Buffers and drawing sources are never seen.
-    Picture1.Visible = false;
-    Picture3.Visible = false;
-    Picture6.Visible = false;
-    Picture7.Visible = false;
-
-    Line1.set(400, 87, 400, 568, rgb(96, 112, 160));
-    Line2.set(26, 52, 26, 474, rgb(96, 112, 160));
-    Line3.set(0, 474, 56, 474, rgb(96, 112, 160));
-
-    // The lines lie under every box; the panels lie over the boards' top edge.
-    for (rt::Control* box : std::initializer_list<rt::Control*>{
-             &Line1, &Line2, &Line3, &Picture1, &Picture2, &Picture3, &Picture4, &Picture5, &Picture6,
-             &Picture7, &Picture8, &Picture13, &Picture11[0], &Picture11[1], &Picture9, &Picture12,
-             &Picture14, &Picture15, &Picture17, &Picture18, &Picture16[0], &Picture16[1], &Picture10,
-             &Picture19})
-        add(*box);
+    for (const Box& b : boxes) {
+        b.box.place(b.left, b.top, b.width, b.height);
+        if (b.picture) b.box.SetPicture(art(b.picture));
+        b.box.Visible = b.visible;
+        add(b.box);
+    }
 }
 
 void GameScreen::Form_Load() {

@@ -1,7 +1,7 @@
-#include <SDL.h>
 #include <SDL_image.h>
 
 #include "runtime/png.h"
+#include "runtime/sdl/surface.h"
 
 Image decode_png(const unsigned char* data, size_t size) {
     SDL_RWops* stream = SDL_RWFromConstMem(data, static_cast<int>(size));
@@ -9,16 +9,8 @@ Image decode_png(const unsigned char* data, size_t size) {
     SDL_Surface* loaded = IMG_LoadPNG_RW(stream);
     SDL_RWclose(stream);
     if (!loaded) return {};
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    Image image = surface_pixels(loaded);
     SDL_FreeSurface(loaded);
-    if (!argb) return {};
-    Image image(argb->w, argb->h);
-    SDL_LockSurface(argb);
-    for (int y = 0; y < argb->h; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch);
-        for (int x = 0; x < argb->w; ++x) image.at(x, y) = row[x] & 0x00FFFFFFu;  // pixels carry no alpha
-    }
-    SDL_UnlockSurface(argb);
-    SDL_FreeSurface(argb);
+    for (uint32_t& p : image.pixels) p &= 0x00FFFFFFu;  // pictures are opaque and carry no alpha
     return image;
 }

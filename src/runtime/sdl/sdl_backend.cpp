@@ -1,5 +1,7 @@
 #include "runtime/sdl/sdl_backend.h"
 
+#include "runtime/sdl/surface.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
@@ -209,17 +211,10 @@ Image SdlBackend::render_text(const std::string& text, int point_size, uint32_t 
     const SDL_Color white{255, 255, 255, 255};
     SDL_Surface* rendered = TTF_RenderText_Blended(f, text.c_str(), white);
     if (!rendered) return {};
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
+    Image image = surface_pixels(rendered);
     SDL_FreeSurface(rendered);
-    if (!argb) return {};
-    Image image(argb->w, argb->h);
-    SDL_LockSurface(argb);
-    for (int y = 0; y < argb->h; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch);
-        for (int x = 0; x < argb->w; ++x) image.at(x, y) = (row[x] & 0xFF000000u) | (colour & 0x00FFFFFFu);
-    }
-    SDL_UnlockSurface(argb);
-    SDL_FreeSurface(argb);
+    // The text's coverage stays in the top byte for blending; the colour is the label's.
+    for (uint32_t& p : image.pixels) p = (p & 0xFF000000u) | (colour & 0x00FFFFFFu);
     return image;
 }
 
