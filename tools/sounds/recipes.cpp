@@ -45,6 +45,25 @@ Mono thump(double seconds, double hz_from, double hz_to, double tau) {
     return s;
 }
 
+// A struck tone with a short band of noise on its attack: ticks and clicks.
+struct Strike {
+    Tone tone;
+    double decay;                 // of the tone
+    std::uint32_t seed;           // of the noise
+    double band_hz, band_q;       // where the noise sits
+    double noise_attack, noise_decay, noise_level;
+};
+
+Mono strike(const Strike& k) {
+    Mono s = tone(k.tone);
+    shape_percussive(s, 0.001, k.decay);
+    Mono hiss = noise(k.tone.seconds, k.seed);
+    bandpass(hiss, k.band_hz, k.band_q);
+    shape_percussive(hiss, k.noise_attack, k.noise_decay);
+    mix(s, hiss, 0.0, k.noise_level);
+    return s;
+}
+
 // A dull burst of noise, the contact sound on top of a thud.
 Mono contact(double seconds, double cutoff, double tau, std::uint32_t seed) {
     Mono s = noise(seconds, seed);
@@ -57,13 +76,9 @@ Mono contact(double seconds, double cutoff, double tau, std::uint32_t seed) {
 
 Stereo cursor_tick() {
     // A very short high tick: a damped sine with a breath of filtered noise.
-    Mono s = tone({.seconds = 0.035, .hz = 2400, .partials = {{1, 1.0, 0.006}, {1.5, 0.3, 0.004}}});
-    shape_percussive(s, 0.001, 0.008);
-    Mono hiss = noise(0.035, 0x0001u);
-    bandpass(hiss, 4000, 1.5);
-    shape_percussive(hiss, 0.0005, 0.004);
-    mix(s, hiss, 0.0, 0.4);
-    return to_stereo(s);
+    return to_stereo(strike({.tone = {.seconds = 0.035, .hz = 2400, .partials = {{1, 1.0, 0.006}, {1.5, 0.3, 0.004}}},
+                             .decay = 0.008, .seed = 0x0001u, .band_hz = 4000, .band_q = 1.5,
+                             .noise_attack = 0.0005, .noise_decay = 0.004, .noise_level = 0.4}));
 }
 
 Stereo group_chime() {
@@ -77,13 +92,9 @@ Stereo group_chime() {
 
 Stereo swap_click() {
     // A crisp click: a band of noise over a quick damped tone.
-    Mono s = tone({.seconds = 0.05, .hz = 1600, .hz_end = 1200, .partials = kWood});
-    shape_percussive(s, 0.001, 0.012);
-    Mono snap = noise(0.05, 0x0002u);
-    bandpass(snap, 3000, 2.0);
-    shape_percussive(snap, 0.0005, 0.006);
-    mix(s, snap, 0.0, 0.8);
-    return to_stereo(s);
+    return to_stereo(strike({.tone = {.seconds = 0.05, .hz = 1600, .hz_end = 1200, .partials = kWood},
+                             .decay = 0.012, .seed = 0x0002u, .band_hz = 3000, .band_q = 2.0,
+                             .noise_attack = 0.0005, .noise_decay = 0.006, .noise_level = 0.8}));
 }
 
 Stereo stone_thud() {
@@ -117,13 +128,9 @@ Stereo heavy_thud() {
 
 Stereo clock_tick() {
     // A wood-block tick, lower and hollower than the cursor tick.
-    Mono s = tone({.seconds = 0.06, .hz = 1150, .partials = kWood});
-    shape_percussive(s, 0.001, 0.015);
-    Mono knock = noise(0.06, 0x0006u);
-    bandpass(knock, 2200, 4.0);
-    shape_percussive(knock, 0.0005, 0.005);
-    mix(s, knock, 0.0, 0.5);
-    return to_stereo(s);
+    return to_stereo(strike({.tone = {.seconds = 0.06, .hz = 1150, .partials = kWood},
+                             .decay = 0.015, .seed = 0x0006u, .band_hz = 2200, .band_q = 4.0,
+                             .noise_attack = 0.0005, .noise_decay = 0.005, .noise_level = 0.5}));
 }
 
 Stereo alarm_two_tone() {
