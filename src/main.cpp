@@ -1,5 +1,6 @@
 // Zandorix: the entry point puts the program on SDL and runs it until it ends.
 #include <cstdio>
+#include <exception>
 #include <string>
 
 #include "frame/procedures.h"
@@ -7,20 +8,23 @@
 #include "runtime/system.h"
 
 int main() {
-    std::string error;
-    if (!rt::SdlBackend::start(error)) {
-        std::fprintf(stderr, "zandorix: %s\n", error.c_str());
-        return 1;
-    }
-    rt::SdlBackend backend;
-    rt::install_backend(&backend);
-    // Closing the window ends the program the orderly way, giving the display back.
-    rt::set_quit_handler([] { programm_beenden(); });
     try {
-        Main();
-        // After the first game the program lives on in its screens' event handlers.
-        for (;;) DoEvents();
-    } catch (const rt::ProgramEnd& end) {
-        return end.exit_code;
+        rt::SdlBackend backend;
+        rt::install_backend(&backend);
+        // Closing the window ends the program the orderly way, giving the display back.
+        rt::set_quit_handler([] { programm_beenden(); });
+        try {
+            Main();
+            // After the first game the program lives on in its screens' event handlers.
+            for (;;) DoEvents();
+        } catch (const rt::ProgramEnd& end) {
+            rt::install_backend(nullptr);
+            return end.exit_code;
+        }
+    } catch (const std::exception& error) {
+        // The backend is gone by now: the display is given back before the message.
+        rt::install_backend(nullptr);
+        std::fprintf(stderr, "zandorix: %s\n", error.what());
+        return 1;
     }
 }

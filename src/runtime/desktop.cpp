@@ -1,6 +1,7 @@
 #include "runtime/desktop.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "runtime/text.h"
 
@@ -10,15 +11,32 @@ Desktop& desktop() {
     return instance;
 }
 
+Rect Desktop::area_of(const Form& form) const {
+    return {to_int32(form.Left), to_int32(form.Top), form.Width, form.Height};
+}
+
 void Desktop::show(Form& form) {
+    // Raising a screen may change what shows anywhere on it.
+    if (std::find(shown_.begin(), shown_.end(), &form) != shown_.end()) forget_composed(form);
     std::erase(shown_, &form);
     shown_.push_back(&form);
     mark_dirty();
 }
 
 void Desktop::hide(Form& form) {
+    forget_composed(form);
     std::erase(shown_, &form);
     mark_dirty();
+}
+
+void Desktop::forget_composed(Form& form) {
+    damage(form.composed_area_);
+    form.composed_area_ = {};
+    form.composed_background_ = nullptr;
+    for (Control* control : form.controls()) {
+        damage(control->composed_area_);
+        control->composed_area_ = {};
+    }
 }
 
 void Desktop::forget(Form& form) {
@@ -27,25 +45,114 @@ void Desktop::forget(Form& form) {
 }
 
 void Desktop::reset() {
+    for (Form* form : shown_) forget_composed(*form);
     shown_.clear();
     pressed_ = {};
     frame_.fill(0);
+    damage_.clear();
+    exposed_ = true;
 }
 
-const Image& Desktop::compose() {
+void Desktop::damage(const Rect& rect) {
+    if (rect.empty()) return;
+    // Many small changes become one: composing a little more costs less than a long list.
+    constexpr size_t kMostRects = 512;
+    if (damage_.size() >= kMostRects) {
+        Rect all;
+        for (const Rect& r : damage_) all = bounding(all, r);
+        damage_.assign(1, all);
+    }
+    damage_.push_back(rect);
+}
+
+void Desktop::expose() {
+    exposed_ = true;
+    mark_dirty();
+}
+
+void Desktop::collect_damage() {
+    for (Form* form : shown_) {
+        const Rect area = area_of(*form);
+        if (area != form->composed_area_ || form->background.pixels.data() != form->composed_background_) {
+            damage(form->composed_area_);
+            damage(area);
+            form->composed_area_ = area;
+            form->composed_background_ = form->background.pixels.data();
+        }
+        for (Control* control : form->controls()) {
+            Rect now;
+            if (control->Visible) {
+                now = control->area();
+                now.x += area.x;
+                now.y += area.y;
+                if (now.empty()) now = {};
+            }
+            if (now != control->composed_area_) {
+                damage(control->composed_area_);
+                damage(now);
+                control->composed_area_ = now;
+                if (!now.empty()) control->take_as_composed();
+            } else if (!now.empty()) {
+                control->collect_changes(area.x, area.y, damage_);
+            }
+        }
+    }
+}
+
+void Desktop::merge_damage() {
+    const Rect whole{0, 0, kWidth, kHeight};
+    for (Rect& r : damage_) r = intersection(r, whole);
+    std::erase_if(damage_, [](const Rect& r) { return r.empty(); });
+    // Cells side by side in a row travel as one rectangle.
+    std::sort(damage_.begin(), damage_.end(),
+              [](const Rect& a, const Rect& b) { return std::tie(a.y, a.h, a.x) < std::tie(b.y, b.h, b.x); });
+    std::vector<Rect> merged;
+    for (const Rect& r : damage_) {
+        if (!merged.empty() && merged.back().y == r.y && merged.back().h == r.h && r.x <= merged.back().right())
+            merged.back() = bounding(merged.back(), r);
+        else
+            merged.push_back(r);
+    }
+    // What lies inside another rectangle is composed and sent with it.
+    std::vector<Rect> kept;
+    for (size_t i = 0; i < merged.size(); ++i) {
+        bool inside = false;
+        for (size_t j = 0; j < merged.size() && !inside; ++j)
+            inside = j != i && intersection(merged[i], merged[j]) == merged[i] && (merged[i] != merged[j] || j < i);
+        if (!inside) kept.push_back(merged[i]);
+    }
+    damage_ = std::move(kept);
+}
+
+void Desktop::compose_region(const Rect& region) {
     // Black shows only where no screen's background covers the frame.
     const Form* bottom = shown_.empty() ? nullptr : shown_.front();
     const bool covered = bottom && bottom->Left == 0.0 && bottom->Top == 0.0 && bottom->Width >= kWidth &&
                          bottom->Height >= kHeight && bottom->background.width >= kWidth &&
                          bottom->background.height >= kHeight;
-    if (!covered) frame_.fill(0);
+    if (!covered)
+        for (int y = region.y; y < region.bottom(); ++y)
+            std::fill_n(&frame_.at(region.x, y), region.w, 0u);
     for (Form* form : shown_) {
         const int fx = to_int32(form->Left), fy = to_int32(form->Top);
-        BitBlt(frame_, fx, fy, std::min(form->Width, form->background.width),
-               std::min(form->Height, form->background.height), form->background, 0, 0, SRCCOPY);
+        const Rect back = intersection(region, {fx, fy, std::min(form->Width, form->background.width),
+                                                std::min(form->Height, form->background.height)});
+        if (!back.empty())
+            BitBlt(frame_, back.x, back.y, back.w, back.h, form->background, back.x - fx, back.y - fy, SRCCOPY);
         for (Control* control : form->controls())
-            if (control->Visible) control->draw(frame_, fx, fy);
+            if (control->Visible && !intersection(control->composed_area_, region).empty())
+                control->draw(frame_, fx, fy, region);
     }
+}
+
+const Image& Desktop::compose() {
+    collect_damage();
+    merge_damage();
+    for (const Rect& region : damage_) compose_region(region);
+    if (exposed_) changed_.assign(1, Rect{0, 0, kWidth, kHeight});
+    else changed_.swap(damage_);
+    damage_.clear();
+    exposed_ = false;
     return frame_;
 }
 

@@ -7,6 +7,20 @@ Image::Image(int w, int h, uint32_t fill_colour)
     : width(std::max(w, 0)), height(std::max(h, 0)),
       pixels(static_cast<size_t>(width) * height, fill_colour) {}
 
+Rect intersection(const Rect& a, const Rect& b) {
+    const int x = std::max(a.x, b.x), y = std::max(a.y, b.y);
+    const int r = std::min(a.right(), b.right()), d = std::min(a.bottom(), b.bottom());
+    if (r <= x || d <= y) return {};
+    return {x, y, r - x, d - y};
+}
+
+Rect bounding(const Rect& a, const Rect& b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
+    return {x, y, std::max(a.right(), b.right()) - x, std::max(a.bottom(), b.bottom()) - y};
+}
+
 void Image::fill(uint32_t colour) { std::fill(pixels.begin(), pixels.end(), colour); }
 
 void Image::grow_to(int w, int h) {

@@ -10,8 +10,7 @@
 
 namespace rt {
 namespace {
-constexpr uint32_t kFrameMs = 16;     // at most about 60 shown frames a second
-constexpr uint32_t kRefreshMs = 500;
+constexpr uint32_t kFrameMs = 16;  // at most about 60 shown frames a second
 
 struct KeyState {
     bool down = false;
@@ -23,6 +22,7 @@ struct RuntimeState {
     std::function<void()> quit_handler;
     std::array<KeyState, 256> keys{};
     std::deque<InputEvent> queue;
+    bool quit_queued = false;  // a Quit waits in the queue
     bool dirty = true;
     uint32_t last_present = 0;
     std::mt19937 random{5489u};
@@ -46,13 +46,15 @@ void note_key(const InputEvent& event) {
 
 void present_if_due(bool force) {
     RuntimeState& s = state();
+    if (!s.dirty) return;
     const uint32_t now = s.backend->now_ms();
-    // A still frame is shown again now and then: a window manager may have lost it.
-    if (!s.dirty && now - s.last_present < kRefreshMs) return;
     if (!force && now - s.last_present < kFrameMs) return;
     s.dirty = false;
     s.last_present = now;
-    if (s.backend->shows_frames()) s.backend->present(desktop().compose());
+    if (!s.backend->shows_frames()) return;
+    // Only what changed goes out; a window that lost its picture reports an expose.
+    const Image& frame = desktop().compose();
+    if (!desktop().changed().empty()) s.backend->present(frame, desktop().changed());
 }
 }  // namespace
 
@@ -68,10 +70,24 @@ Backend& backend() {
 void set_quit_handler(std::function<void()> handler) { state().quit_handler = std::move(handler); }
 
 void pump_input() {
+    RuntimeState& s = state();
     InputEvent event;
     while (backend().poll_event(event)) {
         note_key(event);
-        state().queue.push_back(event);
+        switch (event.kind) {
+            case InputEvent::Kind::Exposed: desktop().expose(); break;
+            case InputEvent::Kind::MouseMove:
+                // Only where the pointer is now matters: while nobody takes events (a pause),
+                // a moving pointer must not pile them up.
+                if (!s.queue.empty() && s.queue.back().kind == InputEvent::Kind::MouseMove) s.queue.back() = event;
+                else s.queue.push_back(event);
+                break;
+            case InputEvent::Kind::Quit:
+                if (!s.quit_queued) s.queue.push_back(event);
+                s.quit_queued = true;
+                break;
+            default: s.queue.push_back(event); break;
+        }
     }
 }
 
@@ -84,15 +100,14 @@ void present_now() { present_if_due(true); }
 
 bool quit_requested() {
     pump_input();
-    for (const InputEvent& event : state().queue)
-        if (event.kind == InputEvent::Kind::Quit) return true;
-    return false;
+    return state().quit_queued;
 }
 
 void reset_runtime() {
     RuntimeState& s = state();
     s.keys = {};
     s.queue.clear();
+    s.quit_queued = false;
     s.dirty = true;
     s.last_present = 0;
     s.quit_handler = nullptr;
@@ -108,9 +123,8 @@ void DoEvents() {
     while (!s.queue.empty()) {
         const InputEvent event = s.queue.front();
         s.queue.pop_front();
-        if (event.kind == InputEvent::Kind::Exposed) {
-            rt::mark_dirty();
-        } else if (event.kind == InputEvent::Kind::Quit) {
+        if (event.kind == InputEvent::Kind::Quit) {
+            s.quit_queued = false;
             if (s.quit_handler) s.quit_handler();
             else EndProgram();
         } else {
