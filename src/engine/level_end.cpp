@@ -50,7 +50,7 @@ void clear_attack_stones(BoardSide& winner) {
         for (int x = 1; x <= spalten; ++x)
             if (winner.board(x, y) == feldwert::blockstein && cleared < spalten - 2) {
                 winner.board(x, y) = feldwert::verschwinden;
-                sound_spielen(4);
+                play_sound(4);
                 ++cleared;
             }
 }
@@ -74,7 +74,7 @@ void player_wins() {
     const int16_t seconds = level_seconds(gruppen1);
     popup_at_player_cursor(1, seconds);
     restzeit = static_cast<int16_t>(restzeit + seconds);
-    sound_spielen(10);
+    play_sound(10);
 }
 
 void computer_wins() {
@@ -82,7 +82,7 @@ void computer_wins() {
     const int16_t seconds = static_cast<int16_t>(-level_seconds(gruppen2));
     popup_at_player_cursor(2, seconds);
     restzeit = static_cast<int16_t>(restzeit + seconds);
-    sound_spielen(9);
+    play_sound(9);
 }
 
 void next_level_values() {
@@ -119,7 +119,7 @@ void next_level() {
     level = level + 1;
     next_level_values();
     build_walls();
-    spalten_werte_setzen();
+    set_column_values();
     keep_in_play(pos_x1);
     keep_in_play(pos_x2);
     keep_in_play(ziel_x);

@@ -55,7 +55,7 @@ void remove_one(BoardSide& side) {
             m = 0;
         }
         if (qualifies(side.board, x, r)) {
-            sound_spielen(4);
+            play_sound(4);
             side.board(x, r) = feldwert::verschwinden;
             return;
         }

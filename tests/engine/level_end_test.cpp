@@ -46,7 +46,7 @@ protected:
         loesche_spielfeld();  // all nine columns in play first
         spalten = columns;
         build_walls();
-        spalten_werte_setzen();
+        set_column_values();
         place_boards();
     }
 

@@ -41,7 +41,7 @@ protected:
     // Clears both boards for the column count and lays the cells onto one of them.
     static void lay(spielfeld& board, int16_t columns, const std::vector<Cell>& cells) {
         spalten = columns;
-        spalten_werte_setzen();
+        set_column_values();
         loesche_spielfeld();
         for (const Cell& c : cells) board(c.x, c.y) = c.code;
     }
