@@ -15,17 +15,17 @@ constexpr int16_t kTick = 6;
 void show_uhr() {
     // A penalty can take the clock below 0; it stops at 00:00.
     if (restzeit < 0) restzeit = 0;
-    const int minuten = restzeit / 60;
-    const int sekunden = restzeit - 60 * minuten;
+    const int minutes = restzeit / 60;
+    const int seconds = restzeit - 60 * minutes;
     // Like every digit panel, a field too narrow for its number shows the last digits; the
     // colour still tells a long clock from the last minute.
-    const std::string text = field_digits(minuten, 2) + ":" + field_digits(sekunden, 2);
+    const std::string text = field_digits(minutes, 2) + ":" + field_digits(seconds, 2);
 
     const PictureStore& store = Form2.get();
     rt::PictureBox& box = Form1->Picture14;
     BitBlt(box.hDC(), 0, 0, 104, 30, store.Picture14.Picture(), 0, 0, SRCCOPY);
-    if (minuten < 1) sound_spielen(kTick);
-    const int first_tile = minuten > 0 ? 0 : kRedTiles;
+    if (minutes < 1) play_sound(kTick);
+    const int first_tile = minutes > 0 ? 0 : kRedTiles;
     // The background holds the colon.
     const struct {
         int character, x;

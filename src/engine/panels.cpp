@@ -61,7 +61,7 @@ void show_place_marker(int16_t place) {
 // Lamps from the bottom: the step of the row whose interval is in force.
 void show_speed_of(const BoardSide& side) {
     const PictureStore& store = Form2.get();
-    rt::PictureBox& box = Form1->Picture11[side.nr - 1];
+    rt::PictureBox& box = Form1->Picture11[side.number - 1];
     const Image& lit = store.Picture11[0].Picture();
     for (int j = 1; j <= 3; ++j) BitBlt(box.hDC(), 0, 32 * (j - 1), 32, 32, store.Picture11[1].Picture(), 0, 0, SRCCOPY);
     if (tempo_klasse >= 1 && tempo_klasse <= 3) {

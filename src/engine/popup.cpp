@@ -32,36 +32,36 @@ void show_points(int16_t Index, int16_t index2) {
 
     // Lost seconds always show two digits (5 lost show as 05).
     const int v = index2;
-    std::string sekunden = decimal_digits(std::abs(v));
-    if (v < 0) sekunden = ("00" + sekunden).substr(sekunden.size());
-    const std::string punkte = decimal_digits(popup_punkte);
+    std::string seconds = decimal_digits(std::abs(v));
+    if (v < 0) seconds = ("00" + seconds).substr(seconds.size());
+    const std::string points = decimal_digits(popup_punkte);
 
     // The number stays on the board: it moves left by what it would stick out. The global
     // moves, so the following frames find it in place.
-    const double e = round_half_even(static_cast<double>(punkte.size()) / 2 + popup_x - spalten);
+    const double e = round_half_even(static_cast<double>(points.size()) / 2 + popup_x - spalten);
     if (e > 0) popup_x = to_int16(popup_x - e);
 
     Image& buffer = Form1->Picture1.hDC();
     const int x0 = 32 * (popup_x - 1);
-    const int y_punkte = to_int32(32 * (popup_y - 1) - 2 * popup_zeit);
-    const int y_sekunden = y_punkte - kGlyph;
+    const int y_points = to_int32(32 * (popup_y - 1) - 2 * popup_zeit);
+    const int y_seconds = y_points - kGlyph;
     auto at = [&](int k) { return x0 + kGlyph * (k - 1); };
 
     if (Index == 0 || Index == 1) {
         const int colour = Index == 0 ? 0 : kOrange;
-        const int n = std::min<int>(static_cast<int>(punkte.size()), kMaxPointDigits);
-        for (int k = 1; k <= n; ++k) sprite(buffer, at(k), y_punkte, digit(colour, punkte[k - 1]), digit_mask(punkte[k - 1]));
+        const int n = std::min<int>(static_cast<int>(points.size()), kMaxPointDigits);
+        for (int k = 1; k <= n; ++k) sprite(buffer, at(k), y_points, digit(colour, points[k - 1]), digit_mask(points[k - 1]));
     }
 
     if (v > 0) {
         int k = 1;
-        for (char c : sekunden) sprite(buffer, at(k++), y_sekunden, digit(kBlue, c), digit_mask(c));
-        sprite(buffer, at(k), y_sekunden, store.Picture12[0].Picture(), store.Picture12[1].Picture());
+        for (char c : seconds) sprite(buffer, at(k++), y_seconds, digit(kBlue, c), digit_mask(c));
+        sprite(buffer, at(k), y_seconds, store.Picture12[0].Picture(), store.Picture12[1].Picture());
     } else if (v < 0) {
-        sprite(buffer, at(1), y_sekunden, store.Picture12[4].Picture(), store.Picture12[3].Picture());
-        sprite(buffer, at(2), y_sekunden, digit(kRed, sekunden[0]), digit_mask(sekunden[0]));
-        sprite(buffer, at(3), y_sekunden, digit(kRed, sekunden[1]), digit_mask(sekunden[1]));
-        sprite(buffer, at(4), y_sekunden, store.Picture12[2].Picture(), store.Picture12[1].Picture());
+        sprite(buffer, at(1), y_seconds, store.Picture12[4].Picture(), store.Picture12[3].Picture());
+        sprite(buffer, at(2), y_seconds, digit(kRed, seconds[0]), digit_mask(seconds[0]));
+        sprite(buffer, at(3), y_seconds, digit(kRed, seconds[1]), digit_mask(seconds[1]));
+        sprite(buffer, at(4), y_seconds, store.Picture12[2].Picture(), store.Picture12[1].Picture());
     }
 
     popup_zeit = popup_zeit + 0.5;
