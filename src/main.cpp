@@ -16,7 +16,7 @@ int main() {
         try {
             Main();
             // After the first game the program lives on in its screens' event handlers.
-            for (;;) DoEvents();
+            for (;;) rt::wait_events();
         } catch (const rt::ProgramEnd& end) {
             rt::install_backend(nullptr);
             return end.exit_code;

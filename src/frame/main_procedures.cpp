@@ -11,7 +11,7 @@ void wait_for_start_signal() {
     start_signal = kFalse;
     // The menu is still to come: until then a game starts at once.
     start_signal = kTrue;
-    while (start_signal != kTrue) DoEvents();
+    while (start_signal != kTrue) rt::wait_events();
     start_signal = kFalse;
 }
 }  // namespace

@@ -81,18 +81,27 @@ void PictureBox::collect_changes(int origin_x, int origin_y, std::vector<Rect>& 
     changed_ = false;
     surface_.grow_to(w, h);
     // Boards are drawn whole but change in a few cells: compare cell-sized blocks with what
-    // was shown and keep only those that differ.
+    // was shown and keep only those that differ. Whole rows are compared first, as most are alike.
     constexpr int kBlock = 32;
+    std::vector<bool> differs;
     for (int by = 0; by < h; by += kBlock) {
         const int bh = std::min(kBlock, h - by);
+        differs.assign(static_cast<size_t>((w + kBlock - 1) / kBlock), false);
+        for (int row = by; row < by + bh; ++row) {
+            if (std::memcmp(&surface_.at(0, row), &composed_.at(0, row), sizeof(uint32_t) * static_cast<size_t>(w)) == 0)
+                continue;
+            for (int bx = 0; bx < w; bx += kBlock) {
+                const size_t bytes = sizeof(uint32_t) * static_cast<size_t>(std::min(kBlock, w - bx));
+                if (std::memcmp(&surface_.at(bx, row), &composed_.at(bx, row), bytes) != 0)
+                    differs[static_cast<size_t>(bx / kBlock)] = true;
+            }
+        }
         for (int bx = 0; bx < w; bx += kBlock) {
-            const size_t bytes = sizeof(uint32_t) * static_cast<size_t>(std::min(kBlock, w - bx));
-            int row = 0;
-            while (row < bh && std::memcmp(&surface_.at(bx, by + row), &composed_.at(bx, by + row), bytes) == 0) ++row;
-            if (row == bh) continue;
-            for (row = 0; row < bh; ++row) std::memcpy(&composed_.at(bx, by + row), &surface_.at(bx, by + row), bytes);
-            damage.push_back({origin_x + to_int32(Left) + bx, origin_y + to_int32(Top) + by,
-                              std::min(kBlock, w - bx), bh});
+            if (!differs[static_cast<size_t>(bx / kBlock)]) continue;
+            const int bw = std::min(kBlock, w - bx);
+            for (int row = by; row < by + bh; ++row)
+                std::memcpy(&composed_.at(bx, row), &surface_.at(bx, row), sizeof(uint32_t) * static_cast<size_t>(bw));
+            damage.push_back({origin_x + to_int32(Left) + bx, origin_y + to_int32(Top) + by, bw, bh});
         }
     }
 }

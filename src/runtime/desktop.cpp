@@ -40,7 +40,10 @@ void Desktop::forget_composed(Form& form) {
 }
 
 void Desktop::forget(Form& form) {
-    hide(form);
+    // The screen is going: its controls may be gone already, so all of the frame is composed again.
+    if (std::find(shown_.begin(), shown_.end(), &form) != shown_.end()) damage({0, 0, kWidth, kHeight});
+    std::erase(shown_, &form);
+    mark_dirty();
     if (pressed_.form == &form) pressed_ = {};
 }
 

@@ -16,6 +16,7 @@ public:
 
     void show(Form& form);
     void hide(Form& form);
+    // Called as a screen is destroyed.
     void forget(Form& form);
     // Shown screens, the lowest first.
     const std::vector<Form*>& shown() const { return shown_; }

@@ -11,6 +11,8 @@
 namespace rt {
 namespace {
 constexpr uint32_t kFrameMs = 16;  // at most about 60 shown frames a second
+// A wait for input wakes now and then all the same, so that nothing can keep it asleep for long.
+constexpr uint32_t kLongWaitMs = 100;
 
 struct KeyState {
     bool down = false;
@@ -91,8 +93,9 @@ void pump_input() {
     }
 }
 
-void idle_wait() {
-    backend().wait_for_input(1);
+void await_input() {
+    present_if_due(true);
+    backend().wait_for_input(kLongWaitMs);
     pump_input();
 }
 
@@ -115,10 +118,17 @@ void reset_runtime() {
 }
 }  // namespace rt
 
-void DoEvents() {
-    auto& s = rt::state();
-    rt::pump_input();
-    if (s.queue.empty()) rt::idle_wait();
+namespace rt {
+namespace {
+// Runs every pending event's handler; when none is pending, first waits up to wait_ms for one.
+void run_events(uint32_t wait_ms) {
+    auto& s = state();
+    pump_input();
+    if (s.queue.empty()) {
+        if (wait_ms > 1) present_if_due(true);
+        backend().wait_for_input(wait_ms);
+        pump_input();
+    }
     // Handlers may run nested loops that call DoEvents again; each event is taken off first.
     while (!s.queue.empty()) {
         const InputEvent event = s.queue.front();
@@ -126,13 +136,19 @@ void DoEvents() {
         if (event.kind == InputEvent::Kind::Quit) {
             s.quit_queued = false;
             if (s.quit_handler) s.quit_handler();
-            else EndProgram();
+            else ::EndProgram();
         } else {
-            rt::desktop().deliver(event);
+            desktop().deliver(event);
         }
     }
-    rt::present_if_due(false);
+    present_if_due(false);
 }
+}  // namespace
+
+void wait_events() { run_events(kLongWaitMs); }
+}  // namespace rt
+
+void DoEvents() { rt::run_events(1); }
 
 int16_t GetAsyncKeyState(int virtual_key) {
     rt::pump_input();
