@@ -5,9 +5,10 @@
 // Start, hand-over and shutdown (main_procedures.cpp).
 void Main();
 [[noreturn]] void programm_beenden();
-// A game's opening on the shown game screen: both boards cleared and filled with their start
-// rows, the rows built up on screen, both boards drawn.
-void set_up_boards();
+// A game's way in with the chosen settings, up to its loop: set up, clock shown, stone
+// sequence drawn, pointer parked, game screen shown, both boards cleared and filled with their
+// start rows, the rows built up on screen, both boards drawn.
+void open_game();
 
 // Game set-up (game_setup.cpp) and its tables (tables.cpp).
 void spiel_initialisieren();
@@ -16,6 +17,8 @@ void level_werte_setzen();
 void steinfolge_erzeugen();
 // Scale of the meters and board width for the current column count (also at a level end).
 void set_column_values();
+// Sizes both boards' boxes to spielfeld_breite and centres boards and meters on x = 200 and x = 600.
+void place_boards();
 
 // Display mode and sound bank (display_mode.cpp, sound_bank.cpp).
 void aufloesung_setzen(float breite, float hoehe);
