@@ -30,7 +30,7 @@ void Main() {
     highscore_laden();
     spiel_initialisieren();
     restzeit = 600;
-    sound_geraet_erstellen();
+    create_sound_device();
     spiel_beendet = kFalse;
     SetCursorPos(400, 300);
     spielsekunden = -1;
@@ -41,11 +41,11 @@ void Main() {
     steinfolge_erzeugen();
     SetCursorPos(799, 599);
     Form1->Show();
-    spielfelder_aufbauen();
+    set_up_boards();
     spiel_lauft();
 }
 
-void spielfelder_aufbauen() {
+void set_up_boards() {
     loesche_spielfeld();
     fuelle_reihen(start_reihen);
     startreihen_aufbauen();
@@ -54,7 +54,7 @@ void spielfelder_aufbauen() {
 }
 
 void programm_beenden() {
-    sound_freigeben();
+    release_sounds();
     Form1.Unload();
     Form2.Unload();
     aufloesung_setzen(alte_breite, alte_hoehe);
