@@ -3,7 +3,7 @@
 
 zandorix_packages_build=(g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
                          libsdl2-image-dev fonts-dejavu-core libgtest-dev libbenchmark-dev)
-zandorix_packages_test=(xvfb xdotool libx11-dev imagemagick)
+zandorix_packages_test=(xvfb xdotool libx11-dev imagemagick clang libclang-rt-14-dev)
 
 zandorix_install_missing() {
     local missing=() pkg
