@@ -5,9 +5,10 @@
 // Start, hand-over and shutdown (main_procedures.cpp).
 void Main();
 [[noreturn]] void programm_beenden();
-// A game's opening on the shown game screen: both boards cleared and filled with their start
-// rows, the rows built up on screen, both boards drawn.
-void set_up_boards();
+// A game's way in with the chosen settings, up to its loop: set up, clock shown, stone
+// sequence drawn, pointer parked, game screen shown, both boards cleared and filled with their
+// start rows, the rows built up on screen, both boards drawn.
+void open_game();
 
 // Game set-up (game_setup.cpp) and its tables (tables.cpp).
 void spiel_initialisieren();
