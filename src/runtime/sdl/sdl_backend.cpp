@@ -42,12 +42,43 @@ int button_mask(uint8_t button) {
         default: return 1;
     }
 }
+
+// libwayland complains on standard error when it has no runtime folder, and it cannot connect
+// without one anyway: SDL tries every other driver then.
+void skip_wayland_without_runtime_folder() {
+    if (SDL_getenv("SDL_VIDEODRIVER") || SDL_getenv("XDG_RUNTIME_DIR")) return;
+    std::string drivers;
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+        const std::string name = SDL_GetVideoDriver(i);
+        if (name != "wayland") drivers += (drivers.empty() ? "" : ",") + name;
+    }
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+}
+
+// Without a display SDL falls back to drivers that show nothing; a game nobody sees would run
+// on unnoticed. They are taken only when asked for by name (SDL_VIDEODRIVER).
+std::string refuse_invisible_driver() {
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (asked && *asked) return "";
+    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if (driver != "offscreen" && driver != "dummy" && driver != "evdev") return "";
+    const char* display = SDL_getenv("DISPLAY");
+    if (!display || !*display) return "cannot open a display: DISPLAY is not set (no desktop session?)";
+    return std::string("cannot open the display ") + display + ": no X server answers there";
+}
 }  // namespace
 
 SdlLibraries::SdlLibraries() {
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // The runtime handles the signals itself, the same way for all four (end_on_signals).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    skip_wayland_without_runtime_folder();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
         throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
+    if (const std::string refused = refuse_invisible_driver(); !refused.empty()) {
+        SDL_Quit();
+        throw std::runtime_error(refused);
+    }
     if (TTF_Init() != 0) {
         const std::string error = std::string("cannot start the font renderer: ") + TTF_GetError();
         SDL_Quit();
@@ -91,7 +122,8 @@ SdlBackend::~SdlBackend() {
 
 uint32_t SdlBackend::now_ms() { return SDL_GetTicks(); }
 
-void SdlBackend::sleep_ms(uint32_t ms) { SDL_Delay(ms); }
+// A long pause is taken in short pieces so that closing the window is noticed within one.
+void SdlBackend::sleep_ms(uint32_t ms) { SDL_Delay(std::min<uint32_t>(ms, 10)); }
 
 uint32_t SdlBackend::clock_seed() { return std::random_device{}() ^ SDL_GetTicks(); }
 
@@ -175,6 +207,7 @@ SDL_Surface* SdlBackend::window_surface() {
 void SdlBackend::present(const Image& frame, const std::vector<Rect>& changed) {
     if (!window_) return;
     SDL_Surface* surface = window_surface();
+    show_window_once();
     const bool whole = repaint_all_;
     repaint_all_ = false;
     const bool direct = surface->format->BytesPerPixel == 4 && surface->format->Rmask == 0xFF0000u &&
@@ -234,8 +267,11 @@ void SdlBackend::open_window() {
     // manager takes care of full-screen requests.
     SDL_DisplayMode desktop{};
     if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) desktop.w = kLogicalWidth, desktop.h = kLogicalHeight;
+    // Hidden until its first frame: a start that fails before it (a broken sound file) leaves
+    // the screen alone instead of flashing an empty full-screen window.
     window_.reset(SDL_CreateWindow("Zandorix", 0, 0, desktop.w, desktop.h,
-                                   SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS));
+                                   SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN));
+    window_shown_ = false;
     if (!window_) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
     // On X11 the window's pixels go to the server through shared memory. Left to itself SDL
     // would put an OpenGL texture in between, which without a graphics processor costs a
@@ -245,6 +281,12 @@ void SdlBackend::open_window() {
     repaint_all_ = true;
     window_surface();
     SDL_ShowCursor(SDL_ENABLE);
+}
+
+void SdlBackend::show_window_once() {
+    if (window_shown_) return;
+    SDL_ShowWindow(window_.get());
+    window_shown_ = true;
 }
 
 TTF_Font* SdlBackend::font(int point_size) {

@@ -64,12 +64,14 @@ public:
 private:
     void open_window();
     SDL_Surface* window_surface();
+    void show_window_once();
     bool translate(const SDL_Event& e, InputEvent& event);
     TTF_Font* font(int point_size);
 
     // Declared first: started before and shut down after every handle below.
     SdlLibraries libraries_;
     sdl::WindowPtr window_;
+    bool window_shown_ = false;
     Scaler scaler_;
     int window_width_ = 0, window_height_ = 0;
     bool repaint_all_ = true;       // the window lost what it showed, or changed its size
