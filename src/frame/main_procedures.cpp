@@ -27,6 +27,7 @@ void Main() {
     hs_schwierigkeit = 2;
     hs_spielzeit = 1;
     spielzeit_wahl = 1;
+    highscore_laden();
     spiel_initialisieren();
     restzeit = 600;
     create_sound_device();
@@ -35,16 +36,16 @@ void Main() {
     spielsekunden = -1;
 
     wait_for_start_signal();
+    open_game();
+    spiel_lauft();
+}
+
+void open_game() {
     spiel_initialisieren();
     show_uhr();
     steinfolge_erzeugen();
     SetCursorPos(799, 599);
     Form1->Show();
-    set_up_boards();
-    spiel_lauft();
-}
-
-void set_up_boards() {
     loesche_spielfeld();
     fuelle_reihen(start_reihen);
     startreihen_aufbauen();

@@ -5,9 +5,10 @@
 // Start, hand-over and shutdown (main_procedures.cpp).
 void Main();
 [[noreturn]] void programm_beenden();
-// A game's opening on the shown game screen: both boards cleared and filled with their start
-// rows, the rows built up on screen, both boards drawn.
-void set_up_boards();
+// A game's way in with the chosen settings, up to its loop: set up, clock shown, stone
+// sequence drawn, pointer parked, game screen shown, both boards cleared and filled with their
+// start rows, the rows built up on screen, both boards drawn.
+void open_game();
 
 // Game set-up (game_setup.cpp) and its tables (tables.cpp).
 void spiel_initialisieren();
@@ -26,6 +27,11 @@ void sound_laden(const std::string& datei, int16_t nummer);
 void release_sounds();
 // Plays a sound slot once, without looping and without waiting.
 void play_sound(int16_t slot);
+
+// High-score store (highscores.cpp): the nine lists from and to "highscore.dat" in the
+// program's folder; without that file the default lists stand and nothing is written.
+void highscore_laden();
+void highscore_speichern();
 
 // Start-row animation (start_rows.cpp).
 void startreihen_aufbauen();
