@@ -4,6 +4,8 @@
 
 // Start, hand-over and shutdown (main_procedures.cpp).
 void Main();
+// The way to the next game after OK on the high-score screen; the game runs inside this call.
+void neues_spiel_starten();
 [[noreturn]] void programm_beenden();
 // A game's opening on the shown game screen: both boards cleared and filled with their start
 // rows, the rows built up on screen, both boards drawn.
@@ -24,6 +26,11 @@ void sound_laden(const std::string& datei, int16_t nummer);
 void sound_freigeben();
 // Plays a sound slot once, without looping and without waiting.
 void sound_spielen(int16_t slot);
+
+// High-score store (highscores.cpp): the nine lists from and to "highscore.dat" in the
+// program's folder; without that file the default lists stand and nothing is written.
+void highscore_laden();
+void highscore_speichern();
 
 // Start-row animation (start_rows.cpp).
 void startreihen_aufbauen();

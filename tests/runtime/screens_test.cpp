@@ -164,6 +164,41 @@ TEST_F(Screens, LabelColourComponentsAboveFullCountAsFull) {
     EXPECT_EQ(label.ForeColor(), rgb(255, 128, 0));
 }
 
+TEST_F(Screens, ALabelNarrowsATextWiderThanItselfInsteadOfCuttingItOff) {
+    // The test backend draws each character as a solid 8 × 16 block at 6 points.
+    struct Case {
+        const char* text;
+        int label_width;
+        rt::Label::Align align;
+        int first_lit, last_lit;  // columns of the frame the text covers
+    };
+    const Case cases[] = {
+        {"AB", 40, rt::Label::Align::Left, 100, 115},     // fits: drawn as it is
+        {"AB", 40, rt::Label::Align::Right, 124, 139},
+        {"ABCDEFGH", 32, rt::Label::Align::Left, 100, 131},  // 64 wide into 32: narrowed, whole
+        {"ABCDEFGH", 32, rt::Label::Align::Right, 100, 131},
+    };
+    for (const Case& c : cases) {
+        Image frame(300, 50);
+        rt::Label label;
+        label.place(100, 10, c.label_width, 17);
+        label.font_points = 6;
+        label.alignment = c.align;
+        label.SetForeColor(255, 255, 255);
+        label.Caption = c.text;
+        label.draw(frame, 0, 0);
+        int first = -1, last = -1;
+        for (int x = 0; x < frame.width; ++x) {
+            if (frame.at(x, 15) == rgb(255, 255, 255)) {
+                if (first < 0) first = x;
+                last = x;
+            }
+        }
+        EXPECT_EQ(first, c.first_lit) << c.text << " in " << c.label_width;
+        EXPECT_EQ(last, c.last_lit) << c.text << " in " << c.label_width;
+    }
+}
+
 TEST_F(Screens, KeyStateCountsANewPressOnce) {
     struct Step {
         enum { Down, Up, Query } what;
