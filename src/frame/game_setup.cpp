@@ -18,7 +18,7 @@ constexpr Difficulty kDifficulties[3] = {
 };
 }  // namespace
 
-void spalten_werte_setzen() {
+void set_column_values() {
     switch (spalten) {
         case 9: skala = 473; break;
         case 8: skala = 420; break;
@@ -60,7 +60,7 @@ void spiel_initialisieren() {
     computer_level = d.computer;
     level_werte_setzen();
 
-    spalten_werte_setzen();
+    set_column_values();
     schwelle1 = skala;
     schwelle2 = skala;
 

@@ -33,7 +33,7 @@ void Main() {
     spielzeit_wahl = 1;
     spiel_initialisieren();
     restzeit = 600;
-    sound_geraet_erstellen();
+    create_sound_device();
     spiel_beendet = kFalse;
     SetCursorPos(400, 300);
     spielsekunden = -1;
@@ -46,7 +46,7 @@ void Main() {
     steinfolge_erzeugen();
     SetCursorPos(799, 599);
     Form1->Show();
-    spielfelder_aufbauen();
+    set_up_boards();
     spiel_lauft();
 }
 
@@ -72,14 +72,14 @@ void neues_spiel_starten() {
     show_speed();
     show_speed2();
     show_level();
-    spielfelder_aufbauen();
+    set_up_boards();
     // Cleared only now: until this game's loop begins, OK on the high-score screen still leads here.
     spiel_beendet = kFalse;
     spielsekunden = 0;
     spiel_lauft();
 }
 
-void spielfelder_aufbauen() {
+void set_up_boards() {
     loesche_spielfeld();
     fuelle_reihen(start_reihen);
     startreihen_aufbauen();
@@ -88,7 +88,7 @@ void spielfelder_aufbauen() {
 }
 
 void programm_beenden() {
-    sound_freigeben();
+    release_sounds();
     Form3.Unload();
     Form1.Unload();
     Form2.Unload();

@@ -9,7 +9,7 @@ void neues_spiel_starten();
 [[noreturn]] void programm_beenden();
 // A game's opening on the shown game screen: both boards cleared and filled with their start
 // rows, the rows built up on screen, both boards drawn.
-void spielfelder_aufbauen();
+void set_up_boards();
 
 // Game set-up (game_setup.cpp) and its tables (tables.cpp).
 void spiel_initialisieren();
@@ -17,15 +17,15 @@ void tempo_tabelle_setzen();
 void level_werte_setzen();
 void steinfolge_erzeugen();
 // Scale of the meters and board width for the current column count (also at a level end).
-void spalten_werte_setzen();
+void set_column_values();
 
 // Display mode and sound bank (display_mode.cpp, sound_bank.cpp).
 void aufloesung_setzen(float breite, float hoehe);
-void sound_geraet_erstellen();
+void create_sound_device();
 void sound_laden(const std::string& datei, int16_t nummer);
-void sound_freigeben();
+void release_sounds();
 // Plays a sound slot once, without looping and without waiting.
-void sound_spielen(int16_t slot);
+void play_sound(int16_t slot);
 
 // High-score store (highscores.cpp): the nine lists from and to "highscore.dat" in the
 // program's folder; without that file the default lists stand and nothing is written.

@@ -22,7 +22,7 @@ constexpr std::array<SoundSlot, 17> kSlots = {{
 constexpr int16_t kSlotCount = 17;
 }  // namespace
 
-void sound_geraet_erstellen() {
+void create_sound_device() {
     // The sounds belong to the game screen's window, so the screen must exist by now.
     (void)Form1->hWnd();
     std::string error;
@@ -42,8 +42,8 @@ void sound_laden(const std::string& datei, int16_t nummer) {
     EndProgram(1);
 }
 
-void sound_freigeben() {
+void release_sounds() {
     for (int16_t slot = 0; slot < kSlotCount; ++slot) rt::backend().release_sound(slot);
 }
 
-void sound_spielen(int16_t slot) { rt::backend().play_sound(slot); }
+void play_sound(int16_t slot) { rt::backend().play_sound(slot); }

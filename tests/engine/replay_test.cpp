@@ -80,7 +80,7 @@ TEST_P(WholeGame, PlaysAsRecorded) {
     show_uhr();
     steinfolge_erzeugen();
     Form1->Show();
-    spielfelder_aufbauen();
+    set_up_boards();
 
     const uint32_t start = backend.clock;
     const uint32_t end = start + static_cast<uint32_t>(replay.minutes) * 60000u;

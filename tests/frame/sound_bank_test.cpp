@@ -55,7 +55,7 @@ protected:
         int exit_code = -1;
         ::testing::internal::CaptureStderr();
         try {
-            sound_geraet_erstellen();
+            create_sound_device();
         } catch (const rt::ProgramEnd& end) {
             exit_code = end.exit_code;
         }
@@ -69,7 +69,7 @@ protected:
 
 TEST_F(SoundBankTest, LoadsTheSeventeenSlotsInTableOrder) {
     sound_pfad = std::string(ZANDORIX_BINARY_DIR) + "/sound/";
-    sound_geraet_erstellen();
+    create_sound_device();
 
     const std::vector<std::pair<int, const char*>> expected = {
         {0, "0.wav"},   {1, "1.wav"},   {2, "2.wav"},   {3, "3.wav"},   {4, "4.wav"},   {5, "5.wav"},
@@ -122,8 +122,8 @@ TEST_F(SoundBankTest, WithoutAnAudioDeviceTheGameGoesOnSilentlyAndSaysSoOnce) {
 }
 
 TEST_F(SoundBankTest, ReleasesTheSlotsInRisingOrder) {
-    sound_geraet_erstellen();
-    sound_freigeben();
+    create_sound_device();
+    release_sounds();
     std::vector<int> expected;
     for (int slot = 0; slot <= 16; ++slot) expected.push_back(slot);
     EXPECT_EQ(recorder.sounds_released, expected);
