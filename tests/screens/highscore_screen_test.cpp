@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 
+#include "engine/game_screen.h"
+#include "frame/procedures.h"
 #include "frame/state.h"
 #include "screens/highscore_screen.h"
 #include "screens/menu_screen.h"
 #include "support/game_test.h"
+#include "support/temp_folder.h"
 
 namespace {
 uint32_t face_colour(int set, int index) { return rgb(10 * set, index * 20, 7); }
@@ -203,5 +208,41 @@ TEST_F(HighscoreList, OkLightsUpUnderThePointerOnly) {
     DoEvents();
     EXPECT_EQ(ok.Picture().at(60, 15), normal);
     EXPECT_TRUE(backend.sounds_played.empty());
+}
+
+TEST_F(HighscoreList, OkBeforeTheFirstGameSavesHidesAndStartsNothing) {
+    struct Case {
+        const char* name;
+        bool save_blocked;
+    };
+    for (const Case& c : {Case{"a save that works", false}, Case{"a save that fails", true}}) {
+        TempFolder folder;
+        backend.folder = folder.path().string();
+        const std::string file = folder.file("highscore.dat");
+        write_bytes(file, "an older file\r\n");
+        // Something in the way of the new file: the save cannot happen.
+        if (c.save_blocked) std::filesystem::create_directories(folder.path() / "highscore.dat.new" / "x");
+        highscore_laden();
+        hs_name[1][2][1] = "NEU";
+        Form3->Show();
+        Form4->Show();
+        int16_t none = 0;
+        Form4->zeige_highscore(none);
+
+        backend.click(700, 580);
+        DoEvents();
+        const std::string saved = read_bytes(file);
+        if (c.save_blocked) {
+            EXPECT_EQ(saved, "an older file\r\n") << c.name;
+        } else {
+            EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 180) << c.name;
+            highscore_laden();
+            EXPECT_EQ(hs_name[1][2][1], "NEU") << c.name;
+        }
+        EXPECT_FALSE(Form4->shown()) << c.name;
+        EXPECT_TRUE(Form3->shown()) << c.name;
+        EXPECT_FALSE(Form1.loaded()) << c.name;  // no game
+        Form3->Hide();
+    }
 }
 }  // namespace
