@@ -29,6 +29,21 @@ void set_column_values() {
     spielfeld_breite = static_cast<int16_t>(spalten * 32);
 }
 
+void place_boards() {
+    Form1->Picture1.Width = spielfeld_breite;
+    Form1->Picture2.Width = spielfeld_breite;
+    Form1->Picture3.Width = spielfeld_breite;
+    Form1->Picture4.Width = spielfeld_breite;
+    Form1->Picture2.Top = 24;
+    Form1->Picture2.Left = 200 - spielfeld_breite / 2;
+    Form1->Picture4.Top = 24;
+    Form1->Picture4.Left = 600 - spielfeld_breite / 2;
+    Form1->Picture5.Top = 568;
+    Form1->Picture5.Left = 200 - 288 / 2;
+    Form1->Picture8.Top = 568;
+    Form1->Picture8.Left = 600 - 288 / 2;
+}
+
 void spiel_initialisieren() {
     Randomize();
     tempo_stufe1 = tempo_stufe2 = 1;
@@ -65,16 +80,5 @@ void spiel_initialisieren() {
     schwelle2 = skala;
 
     // The first use of the game screen creates it, hidden, and runs its load handler.
-    Form1->Picture1.Width = spielfeld_breite;
-    Form1->Picture2.Width = 288;
-    Form1->Picture3.Width = spielfeld_breite;
-    Form1->Picture4.Width = 288;
-    Form1->Picture2.Top = 24;
-    Form1->Picture2.Left = 200 - 288 / 2;
-    Form1->Picture4.Top = 24;
-    Form1->Picture4.Left = 600 - 288 / 2;
-    Form1->Picture5.Top = 568;
-    Form1->Picture5.Left = 200 - 288 / 2;
-    Form1->Picture8.Top = 568;
-    Form1->Picture8.Left = 600 - 288 / 2;
+    place_boards();
 }

@@ -18,6 +18,8 @@ void level_werte_setzen();
 void steinfolge_erzeugen();
 // Scale of the meters and board width for the current column count (also at a level end).
 void set_column_values();
+// Sizes both boards' boxes to spielfeld_breite and centres boards and meters on x = 200 and x = 600.
+void place_boards();
 
 // Display mode and sound bank (display_mode.cpp, sound_bank.cpp).
 void aufloesung_setzen(float breite, float hoehe);
