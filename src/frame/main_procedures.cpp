@@ -31,6 +31,7 @@ void Main() {
     hs_schwierigkeit = 2;
     hs_spielzeit = 1;
     spielzeit_wahl = 1;
+    highscore_laden();
     spiel_initialisieren();
     restzeit = 600;
     create_sound_device();
@@ -41,12 +42,7 @@ void Main() {
     // The menu is still to come: until then the first game starts at once.
     start_signal = kFalse;
     ++games_started;
-    spiel_initialisieren();
-    show_uhr();
-    steinfolge_erzeugen();
-    SetCursorPos(799, 599);
-    Form1->Show();
-    set_up_boards();
+    open_game();
     spiel_lauft();
 }
 
@@ -62,24 +58,27 @@ void neues_spiel_starten() {
     uhr_rest = 0;
 
     wait_for_start_signal();
-    spiel_initialisieren();
-    show_uhr();
-    steinfolge_erzeugen();
-    SetCursorPos(799, 599);
-    Form1->Show();
-    Form3->Hide();
-    show_score();
-    show_speed();
-    show_speed2();
-    show_level();
-    set_up_boards();
+    open_game(true);
     // Cleared only now: until this game's loop begins, OK on the high-score screen still leads here.
     spiel_beendet = kFalse;
     spielsekunden = 0;
     spiel_lauft();
 }
 
-void set_up_boards() {
+void open_game(bool redraw_panels) {
+    spiel_initialisieren();
+    show_uhr();
+    steinfolge_erzeugen();
+    SetCursorPos(799, 599);
+    Form1->Show();
+    Form3->Hide();
+    // A later game's panels still show the last game's values; the first game's are fresh.
+    if (redraw_panels) {
+        show_score();
+        show_speed();
+        show_speed2();
+        show_level();
+    }
     loesche_spielfeld();
     fuelle_reihen(start_reihen);
     startreihen_aufbauen();
