@@ -51,6 +51,15 @@ protected:
         }
         return green;
     }
+    // After a list button: the list shown, the next game's settings copied from it, the green row.
+    static void expect_list_and_settings(int16_t difficulty, int16_t time, int green) {
+        EXPECT_EQ(hs_schwierigkeit, difficulty);
+        EXPECT_EQ(hs_spielzeit, time);
+        EXPECT_EQ(schwierigkeit, difficulty);
+        EXPECT_EQ(spielzeit_wahl, time);
+        EXPECT_EQ(restzeit, 600 * time);
+        EXPECT_EQ(green_row(), green);
+    }
     void click_list_button(int index) {
         const rt::PictureBox& button = Form4->Picture1[index];
         backend.click(static_cast<int>(button.Left) + 5, static_cast<int>(button.Top) + 5);
@@ -172,25 +181,16 @@ TEST_F(HighscoreList, AListButtonShowsItsListThenMakesItTheNextGamesSettings) {
 
     // Another difficulty: its list shows unmarked, since the settings follow only after the redraw.
     click_list_button(2);
-    EXPECT_EQ(hs_schwierigkeit, 3);
-    EXPECT_EQ(hs_spielzeit, 1);
-    EXPECT_EQ(green_row(), 0);
-    EXPECT_EQ(schwierigkeit, 3);
-    EXPECT_EQ(spielzeit_wahl, 1);
-    EXPECT_EQ(restzeit, 600);
+    expect_list_and_settings(3, 1, 0);
     EXPECT_EQ(Form4->Picture1[2].Picture().at(50, 15), face_colour(2, 8));
 
     // The same button again: now the list is the game's, and the row at the new entry's place is green.
     click_list_button(2);
-    EXPECT_EQ(green_row(), 4);
+    expect_list_and_settings(3, 1, 4);
 
     // "30 min": the play time follows, the difficulty stays.
     click_list_button(5);
-    EXPECT_EQ(hs_spielzeit, 3);
-    EXPECT_EQ(hs_schwierigkeit, 3);
-    EXPECT_EQ(green_row(), 0);
-    EXPECT_EQ(spielzeit_wahl, 3);
-    EXPECT_EQ(restzeit, 1800);
+    expect_list_and_settings(3, 3, 0);
     EXPECT_EQ(Form4->Picture1[5].Picture().at(50, 15), face_colour(3, 8));
     EXPECT_EQ(Form4->Picture1[3].Picture().at(50, 15), face_colour(3, 3));
 }
