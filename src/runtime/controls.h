@@ -73,7 +73,7 @@ private:
     Image composed_;  // the shown part of the surface as last composed
 };
 
-// A line of text in a bold font.
+// A line of text in a bold font; a text wider than the label is narrowed to fit.
 class Label : public Control {
 public:
     enum class Align { Left, Right, Center };
@@ -105,6 +105,7 @@ private:
     std::string cached_caption_;
     uint32_t cached_colour_ = 0;
     int cached_points_ = 0;
+    int cached_width_ = 0;
     Image cached_text_;
 };
 
