@@ -4,8 +4,10 @@
 # What a player needs to build and run the game.
 zandorix_packages_play=(g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
                         libsdl2-image-dev fonts-dejavu-core)
-# What the tests and benchmarks need on top. xvfb only recommends xauth, which xvfb-run cannot do without.
-zandorix_packages_test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool libx11-dev imagemagick)
+# What the tests and benchmarks need on top. xvfb only recommends xauth, which xvfb-run cannot do
+# without; clang only recommends the runtime that holds libFuzzer.
+zandorix_packages_test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool libx11-dev imagemagick clang
+                        libclang-rt-14-dev)
 
 zandorix_install_missing() {
     local missing=() pkg

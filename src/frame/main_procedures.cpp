@@ -27,6 +27,7 @@ void Main() {
     hs_schwierigkeit = 2;
     hs_spielzeit = 1;
     spielzeit_wahl = 1;
+    highscore_laden();
     spiel_initialisieren();
     restzeit = 600;
     create_sound_device();

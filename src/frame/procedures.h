@@ -28,5 +28,10 @@ void release_sounds();
 // Plays a sound slot once, without looping and without waiting.
 void play_sound(int16_t slot);
 
+// High-score store (highscores.cpp): the nine lists from and to "highscore.dat" in the
+// program's folder; without that file the default lists stand and nothing is written.
+void highscore_laden();
+void highscore_speichern();
+
 // Start-row animation (start_rows.cpp).
 void startreihen_aufbauen();

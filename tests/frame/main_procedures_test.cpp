@@ -6,13 +6,16 @@
 #include "frame/procedures.h"
 #include "frame/state.h"
 #include "support/game_test.h"
+#include "support/temp_folder.h"
 
 namespace {
 class Spine : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        backend.folder = ZANDORIX_BINARY_DIR;  // the build puts sound/ there
+        // The program's folder is the test's own: it holds the sounds but no high-score file.
+        folder.link_sounds();
+        backend.folder = folder.path().string();
         backend.display = {1920, 1080};
         backend.key_down(vk::Escape, 0);  // the game ends at its first pass
     }
@@ -22,6 +25,7 @@ protected:
             EXPECT_TRUE(ends_program([] { programm_beenden(); }));
         }
     }
+    TempFolder folder;
 };
 
 TEST_F(Spine, StartsTheFirstGameWithTheDefaultsAndShutsDownGivingTheDisplayBack) {
@@ -31,7 +35,7 @@ TEST_F(Spine, StartsTheFirstGameWithTheDefaultsAndShutsDownGivingTheDisplayBack)
     EXPECT_EQ(hs_schwierigkeit, 2);
     EXPECT_EQ(hs_spielzeit, 1);
     EXPECT_EQ(spalten, 9);
-    EXPECT_EQ(sound_pfad, std::string(ZANDORIX_BINARY_DIR) + "/sound/");
+    EXPECT_EQ(sound_pfad, folder.file("sound") + "/");
     EXPECT_EQ(alte_breite, 1920);
     EXPECT_EQ(alte_hoehe, 1080);
     EXPECT_EQ(start_signal, kFalse);
@@ -59,5 +63,14 @@ TEST_F(Spine, TheGameLoopStartsWithTheFirstSecondCounted) {
     // Main reaches the loop with spielsekunden at 0: -1 before the wait, one count by the clock.
     run_program();
     EXPECT_EQ(spielsekunden, 0);
+}
+TEST_F(Spine, LoadsTheHighScoresOfTheProgramsFolderAtStart) {
+    highscore_laden();  // the defaults: there is no file yet
+    hs_name[3][2][1] = "ZOE";
+    highscore_speichern();
+    hs_name[3][2][1].clear();
+    run_program();
+    EXPECT_EQ(hs_name[3][2][1], "ZOE");
+    EXPECT_EQ(hs_name[4][2][1], "Kelvaro");
 }
 }  // namespace

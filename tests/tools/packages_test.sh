@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$(readlink -f "$0")")/../.." && pwd)
 source "$root/tools/setup.sh"
 
 # The programs of ./test, tools/make-assets and tests/e2e; the shell's own builtins aside.
-programs=(cmake ctest ninja cc c++ pkg-config xvfb-run Xvfb xauth xdotool import convert compare
+programs=(cmake ctest ninja cc c++ clang++ pkg-config xvfb-run Xvfb xauth xdotool import convert compare
           od awk timeout mktemp diff readlink)
 
 listed=" ${zandorix_packages_play[*]} ${zandorix_packages_test[*]} "
