@@ -34,8 +34,9 @@ void create_sound_device() {
 }
 
 void sound_laden(const std::string& datei, int16_t nummer) {
-    std::string error;
-    if (rt::backend().load_sound(nummer, datei, error)) return;
+    // A file that cannot be read is told in the system's words, not in the mixer's.
+    std::string error = rt::why_unreadable(datei);
+    if (error.empty() && rt::backend().load_sound(nummer, datei, error)) return;
     // Without its sounds the installation is broken: say which file, give the display back, end.
     std::fprintf(stderr, "zandorix: cannot load the sound file %s: %s\n", datei.c_str(), error.c_str());
     aufloesung_setzen(alte_breite, alte_hoehe);

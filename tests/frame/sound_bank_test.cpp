@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -108,6 +109,31 @@ TEST_F(SoundBankTest, ABrokenInstallationEndsNamingTheFileAndGivesTheDisplayBack
         EXPECT_EQ(recorder.display_changes[0].height, 1024);
 
         std::ofstream(folder / c.missing) << "RIFF";
+    }
+}
+
+TEST_F(SoundBankTest, AFileThatCannotBeReadIsToldInTheSystemsWordsInOneLine) {
+    struct Case {
+        const char* name;
+        std::function<void(const fs::path&)> spoil;
+        const char* reason;
+    };
+    std::vector<Case> cases = {
+        {"missing", [](const fs::path& file) { fs::remove(file); }, "No such file or directory"},
+        {"a folder", [](const fs::path& file) { fs::remove(file), fs::create_directory(file); }, "Is a directory"},
+    };
+    if (geteuid() != 0)  // root reads every file
+        cases.push_back({"unreadable", [](const fs::path& file) { fs::permissions(file, fs::perms::none); },
+                         "Permission denied"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path file = folder / "6.wav";
+        c.spoil(file);
+        std::string diagnostics;
+        EXPECT_EQ(create_device(diagnostics), 1);
+        EXPECT_EQ(diagnostics, "zandorix: cannot load the sound file " + file.string() + ": " + c.reason + "\n");
+        fs::remove_all(file);
+        std::ofstream(file) << "RIFF";
     }
 }
 
