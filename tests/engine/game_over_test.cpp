@@ -6,6 +6,7 @@
 #include "engine/board.h"
 #include "engine/game_screen.h"
 #include "engine/procedures.h"
+#include "frame/highscore_file.h"
 #include "frame/picture_store.h"
 #include "frame/procedures.h"
 #include "frame/state.h"
@@ -28,13 +29,7 @@ public:
     }
 };
 
-struct Entry {
-    double punkte;
-    std::string name, zeit, level;
-    bool operator==(const Entry&) const = default;
-};
-
-Entry at(int p, int d, int t) { return {hs_punkte[p][d][t], hs_name[p][d][t], hs_zeit[p][d][t], hs_level[p][d][t]}; }
+HighscoreEntry at(int p, int d, int t) { return {hs_punkte[p][d][t], hs_name[p][d][t], hs_zeit[p][d][t], hs_level[p][d][t]}; }
 
 class GameOver : public GameTest {
 protected:
@@ -82,14 +77,14 @@ TEST_F(GameOver, TheScoreTakesTheFirstPlaceItBeatsAndPushesTheRestDown) {
         reset_program_state();
         play(3, 1, c.score);
         highscore_laden();
-        std::vector<Entry> before;
+        std::vector<HighscoreEntry> before;
         for (int p = 0; p <= 21; ++p) before.push_back(at(p, 3, 1));
 
         spielende();
 
         EXPECT_EQ(neuer_rang, c.place);
         for (int p = 1; p <= 21; ++p) {
-            Entry expected = before[static_cast<size_t>(p)];
+            HighscoreEntry expected = before[static_cast<size_t>(p)];
             if (c.place > 0 && p > c.place) expected = before[static_cast<size_t>(p - 1)];
             if (p == c.place) expected = {c.score, "ANNA", "734", "3"};
             EXPECT_EQ(at(p, 3, 1), expected) << "place " << p;
