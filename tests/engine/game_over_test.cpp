@@ -90,9 +90,12 @@ TEST_F(GameOver, TheScoreTakesTheFirstPlaceItBeatsAndPushesTheRestDown) {
             EXPECT_EQ(at(p, 3, 1), expected) << "place " << p;
         }
         // The other eight lists stay as loaded.
-        for (int d = 1; d <= 3; ++d)
-            for (int t = 1; t <= 3; ++t)
-                if (d != 3 || t != 1) EXPECT_EQ(at(1, d, t).name, "Kelvaro") << d << "/" << t;
+        for (int d = 1; d <= 3; ++d) {
+            for (int t = 1; t <= 3; ++t) {
+                if (d == 3 && t == 1) continue;
+                for (int p = 1; p <= 20; ++p) EXPECT_EQ(at(p, d, t).punkte, 8500 + 2000 * t - 500 * p) << d << "/" << t;
+            }
+        }
     }
 }
 
