@@ -7,6 +7,28 @@
 #include "runtime/text.h"
 
 namespace rt {
+namespace {
+// Narrows rendered text to the given width, averaging each column's coverage over the stretch
+// of source columns it stands for.
+Image narrow_text(const Image& text, int width) {
+    Image narrowed(width, text.height);
+    const double step = static_cast<double>(text.width) / width;
+    for (int y = 0; y < text.height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const double from = x * step, to = from + step;
+            double coverage = 0;
+            for (int sx = static_cast<int>(from); sx < text.width && sx < to; ++sx) {
+                const double share = std::min<double>(sx + 1, to) - std::max<double>(sx, from);
+                coverage += share * (text.at(sx, y) >> 24);
+            }
+            const auto alpha = static_cast<uint32_t>(std::min(255.0, coverage / step + 0.5));
+            narrowed.at(x, y) = (alpha << 24) | (text.at(static_cast<int>(from), y) & 0x00FFFFFFu);
+        }
+    }
+    return narrowed;
+}
+}  // namespace
+
 void Control::place(double left, double top, double width, double height) {
     Left = left;
     Top = top;
@@ -47,13 +69,18 @@ void Label::SetForeColor(int red, int green, int blue) {
 void Label::draw(Image& frame, int origin_x, int origin_y) {
     const std::string& caption = Caption;
     if (caption.empty()) return;
-    if (caption != cached_caption_ || fore_colour_ != cached_colour_ || font_points != cached_points_) {
+    const int width = to_int32(Width);
+    if (caption != cached_caption_ || fore_colour_ != cached_colour_ || font_points != cached_points_ ||
+        width != cached_width_) {
         cached_text_ = backend().render_text(caption, font_points, fore_colour_);
+        // A text wider than its label is narrowed to fit rather than cut off: a name of eight
+        // wide capitals stays whole in its column.
+        if (width > 0 && cached_text_.width > width) cached_text_ = narrow_text(cached_text_, width);
         cached_caption_ = caption;
         cached_colour_ = fore_colour_;
         cached_points_ = font_points;
+        cached_width_ = width;
     }
-    const int width = to_int32(Width);
     int x = origin_x + to_int32(Left);
     if (alignment == Align::Right) x += width - cached_text_.width;
     if (alignment == Align::Center) x += (width - cached_text_.width) / 2;

@@ -52,7 +52,7 @@ private:
     Image surface_;
 };
 
-// A line of text in a bold font.
+// A line of text in a bold font; a text wider than the label is narrowed to fit.
 class Label : public Control {
 public:
     enum class Align { Left, Right, Center };
@@ -72,6 +72,7 @@ private:
     std::string cached_caption_;
     uint32_t cached_colour_ = 0;
     int cached_points_ = 0;
+    int cached_width_ = 0;
     Image cached_text_;
 };
 

@@ -8,7 +8,7 @@ source "$root/tools/setup.sh"
 
 # The programs of ./test, tools/make-assets and tests/e2e; the shell's own builtins aside.
 programs=(cmake ctest ninja cc c++ clang++ pkg-config xvfb-run Xvfb xauth xdotool import convert compare
-          od awk timeout mktemp diff readlink)
+          od awk timeout mktemp diff readlink env seq)
 
 listed=" ${zandorix_packages_play[*]} ${zandorix_packages_test[*]} "
 # The listed packages' direct dependencies come along with them.
