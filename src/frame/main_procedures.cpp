@@ -5,12 +5,12 @@
 #include "frame/procedures.h"
 #include "frame/state.h"
 #include "runtime/system.h"
+#include "screens/menu_screen.h"
+#include "screens/procedures.h"
 
 namespace {
 void wait_for_start_signal() {
     start_signal = kFalse;
-    // The menu is still to come: until then a game starts at once.
-    start_signal = kTrue;
     while (start_signal != kTrue) DoEvents();
     start_signal = kFalse;
 }
@@ -32,6 +32,9 @@ void Main() {
     sound_geraet_erstellen();
     spiel_beendet = kFalse;
     SetCursorPos(400, 300);
+    Form3->Show();
+    schwierigkeit_anzeigen();
+    spielzeit_anzeigen();
     spielsekunden = -1;
 
     wait_for_start_signal();
@@ -40,6 +43,7 @@ void Main() {
     steinfolge_erzeugen();
     SetCursorPos(799, 599);
     Form1->Show();
+    Form3->Hide();
     spielfelder_aufbauen();
     spiel_lauft();
 }

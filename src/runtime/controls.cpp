@@ -7,6 +7,25 @@
 #include "runtime/text.h"
 
 namespace rt {
+namespace {
+// Rendered text (coverage in the top byte) narrowed to the given width by averaging columns.
+Image narrowed(const Image& text, int width, uint32_t colour) {
+    Image out(width, text.height);
+    const double scale = static_cast<double>(text.width) / width;
+    for (int y = 0; y < text.height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const double from = x * scale, to = (x + 1) * scale;
+            double sum = 0;
+            for (int sx = static_cast<int>(from); sx < text.width && sx < to; ++sx)
+                sum += (text.at(sx, y) >> 24) * (std::min(to, sx + 1.0) - std::max(from, static_cast<double>(sx)));
+            const uint32_t alpha = static_cast<uint32_t>(std::min(255.0, sum / scale + 0.5));
+            out.at(x, y) = (alpha << 24) | (colour & 0x00FFFFFFu);
+        }
+    }
+    return out;
+}
+}  // namespace
+
 void Control::place(double left, double top, double width, double height) {
     Left = left;
     Top = top;
@@ -47,13 +66,18 @@ void Label::SetForeColor(int red, int green, int blue) {
 void Label::draw(Image& frame, int origin_x, int origin_y) {
     const std::string& caption = Caption;
     if (caption.empty()) return;
-    if (caption != cached_caption_ || fore_colour_ != cached_colour_ || font_points != cached_points_) {
+    const int width = to_int32(Width);
+    if (caption != cached_caption_ || fore_colour_ != cached_colour_ || font_points != cached_points_ ||
+        width != cached_width_) {
         cached_text_ = backend().render_text(caption, font_points, fore_colour_);
+        // A caption wider than its label is narrowed to fit rather than cut off, so that a
+        // name of eight wide capitals stays whole.
+        if (width > 0 && cached_text_.width > width) cached_text_ = narrowed(cached_text_, width, fore_colour_);
         cached_caption_ = caption;
         cached_colour_ = fore_colour_;
         cached_points_ = font_points;
+        cached_width_ = width;
     }
-    const int width = to_int32(Width);
     int x = origin_x + to_int32(Left);
     if (alignment == Align::Right) x += width - cached_text_.width;
     if (alignment == Align::Center) x += (width - cached_text_.width) / 2;

@@ -72,6 +72,7 @@ private:
     std::string cached_caption_;
     uint32_t cached_colour_ = 0;
     int cached_points_ = 0;
+    int cached_width_ = 0;
     Image cached_text_;
 };
 

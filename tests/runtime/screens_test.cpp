@@ -164,6 +164,44 @@ TEST_F(Screens, LabelColourComponentsAboveFullCountAsFull) {
     EXPECT_EQ(label.ForeColor(), rgb(255, 128, 0));
 }
 
+// Text as one inked column at the right edge of each 8-pixel character cell.
+class StripedText : public rt::TestBackend {
+public:
+    Image render_text(const std::string& text, int, uint32_t colour) override {
+        Image image(8 * static_cast<int>(text.size()), 4);
+        for (int c = 1; c <= static_cast<int>(text.size()); ++c)
+            for (int y = 0; y < 4; ++y) image.at(8 * c - 1, y) = colour | 0xFF000000u;
+        return image;
+    }
+};
+
+TEST_F(Screens, ALabelShowsItsWholeCaptionNarrowedWhenItIsTooWide) {
+    StripedText striped;
+    rt::install_backend(&striped);
+    struct Case {
+        const char* caption;
+        int strokes;  // separate inked runs seen inside the label
+    };
+    const Case cases[] = {{"WW", 2}, {"WWWWW", 5}, {"WWWWWWWW", 8}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        rt::Label label;
+        label.place(10, 0, 40, 4);
+        label.SetForeColor(255, 255, 255);
+        label.Caption = c.caption;
+        Image frame(60, 4);
+        label.draw(frame, 0, 0);
+        int strokes = 0;
+        for (int x = 0; x < 60; ++x) {
+            const bool inked = frame.at(x, 1) != 0;
+            EXPECT_TRUE(!inked || (x >= 10 && x < 50)) << "ink outside the label at " << x;
+            if (inked && (x == 0 || frame.at(x - 1, 1) == 0)) ++strokes;
+        }
+        EXPECT_EQ(strokes, c.strokes);
+    }
+    rt::install_backend(&backend);
+}
+
 TEST_F(Screens, KeyStateCountsANewPressOnce) {
     struct Step {
         enum { Down, Up, Query } what;

@@ -32,6 +32,15 @@ float lattice_distance(float x, float y, float pitch) {
     return std::min(da, db) / std::sqrt(2.0f);
 }
 
+// Chebyshev distance from a pixel outside r to r; 0 inside.
+int distance_outside(Rect r, int x, int y) {
+    const int dx = std::max({r.x - x, x - (r.x + r.w - 1), 0});
+    const int dy = std::max({r.y - y, y - (r.y + r.h - 1), 0});
+    return std::max(dx, dy);
+}
+
+}  // namespace
+
 // Deep indigo stone, embossed with a faint diamond lattice.
 Image textured_ground() {
     Coverage height(kScreenW, kScreenH);
@@ -51,13 +60,6 @@ Image textured_ground() {
             img.at(x, y) = base * (tone * (0.55f + 0.6f * l.diffuse)) + hex(0x8080ff) * (0.06f * l.specular);
         }
     return img;
-}
-
-// Chebyshev distance from a pixel outside r to r; 0 inside.
-int distance_outside(Rect r, int x, int y) {
-    const int dx = std::max({r.x - x, x - (r.x + r.w - 1), 0});
-    const int dy = std::max({r.y - y, y - (r.y + r.h - 1), 0});
-    return std::max(dx, dy);
 }
 
 // A soft shadow cast down and right by a raised frame around r.
@@ -164,8 +166,6 @@ Image plaque(int w, int h, Rgb fill, Rgb border) {
     });
     return img;
 }
-
-}  // namespace
 
 Image screen_background() {
     Image img = textured_ground();
