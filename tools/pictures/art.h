@@ -31,6 +31,13 @@ Image game_over_word();                             // 192 x 75 "Spielende"
 Image textured_ground();                              // 800 x 600 indigo stone with a lattice
 void cast_shadow(Image& img, Rect r, int reach);
 void framed_well(Image& img, Rect r, int thickness);  // bevelled steel frame just outside r
+struct PlateLook {
+    Rgb top, bottom;                 // the face, shaded downwards
+    Rgb outer;                       // the outermost ring
+    Rgb inner_lit, inner_shaded;     // the ring inside it, upper left and lower right
+    int shadow;                      // reach of the cast shadow
+};
+void plate(Image& img, Rect r, const PlateLook& look);
 void plate(Image& img, Rect r);                       // a raised plate
 void stud(Image& img, int cx, int cy, Rgb colour);
 Image bordered_panel(int w, int h);                   // dark, with a thin blue border

@@ -67,17 +67,7 @@ int paragraph(Image& img, const std::string& text, const Font& font, int x, int 
 
 // A sunken, framed box for a section of the help or a group of options.
 void section_frame(Image& img, Rect r) {
-    cast_shadow(img, r, 4);
-    for (int y = r.y; y < r.y + r.h; ++y)
-        for (int x = r.x; x < r.x + r.w; ++x) {
-            if (!img.contains(x, y)) continue;
-            const int edge = std::min({x - r.x, y - r.y, r.x + r.w - 1 - x, r.y + r.h - 1 - y});
-            const float t = float(y - r.y) / float(r.h);
-            Rgb c = mix(hex(0x1e1c58), hex(0x121038), t);
-            if (edge == 0) c = hex(0x6a74c0);
-            else if (edge == 1) c = hex(0x0a0a22);
-            img.at(x, y) = c;
-        }
+    plate(img, r, {hex(0x1e1c58), hex(0x121038), hex(0x6a74c0), hex(0x0a0a22), hex(0x0a0a22), 4});
 }
 
 // A row of board stones as an ornament, centred on cx.

@@ -98,19 +98,23 @@ void framed_well(Image& img, Rect r, int thickness) {
         }
 }
 
-// A raised plate behind a caption and its panel.
-void plate(Image& img, Rect r) {
-    cast_shadow(img, r, 5);
+void plate(Image& img, Rect r, const PlateLook& look) {
+    cast_shadow(img, r, look.shadow);
     for (int y = r.y; y < r.y + r.h; ++y)
         for (int x = r.x; x < r.x + r.w; ++x) {
             if (!img.contains(x, y)) continue;
             const int edge = std::min({x - r.x, y - r.y, r.x + r.w - 1 - x, r.y + r.h - 1 - y});
             const float t = float(y - r.y) / float(r.h);
-            Rgb c = mix(hex(0x3c3a8a), hex(0x1c1a4c), t);
-            if (edge == 0) c = hex(0x0a0a20);
-            else if (edge == 1) c = (y - r.y <= 1 || x - r.x <= 1) ? hex(0x8e90e0) : hex(0x24245a);
+            Rgb c = mix(look.top, look.bottom, t);
+            if (edge == 0) c = look.outer;
+            else if (edge == 1) c = (y - r.y <= 1 || x - r.x <= 1) ? look.inner_lit : look.inner_shaded;
             img.at(x, y) = c;
         }
+}
+
+// A raised plate behind a caption and its panel.
+void plate(Image& img, Rect r) {
+    plate(img, r, {hex(0x3c3a8a), hex(0x1c1a4c), hex(0x0a0a20), hex(0x8e90e0), hex(0x24245a), 5});
 }
 
 // A small raised diamond stud, as decoration in a panel's margin.
