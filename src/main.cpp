@@ -3,6 +3,7 @@
 #include <string>
 
 #include "frame/procedures.h"
+#include "frame/run.h"
 #include "runtime/sdl/sdl_backend.h"
 #include "runtime/system.h"
 
@@ -14,13 +15,9 @@ int main() {
     }
     rt::SdlBackend backend;
     rt::install_backend(&backend);
-    // Closing the window ends the program the orderly way, giving the display back.
-    rt::set_quit_handler([] { programm_beenden(); });
-    try {
+    return run_program([] {
         Main();
         // After the first game the program lives on in its screens' event handlers.
         for (;;) DoEvents();
-    } catch (const rt::ProgramEnd& end) {
-        return end.exit_code;
-    }
+    });
 }

@@ -6,13 +6,17 @@
 #include "runtime/system.h"
 
 void loesche_spielfeld() {
-    for (int x = 1; x <= spalten; ++x) {
+    for (int x = 1; x <= spalten; ++x)
         for (int y = 1; y <= 18; ++y) {
             spielfeld1(x, y) = spielfeld2(x, y) = feldwert::leer;
             blink_zaehler1(x, y) = blink_zaehler2(x, y) = 10;
         }
+    build_walls();
+}
+
+void build_walls() {
+    for (int x = 1; x <= spalten; ++x)
         for (int y = 19; y <= 20; ++y) spielfeld1(x, y) = spielfeld2(x, y) = feldwert::wand;
-    }
     for (int y = 1; y <= 20; ++y) {
         spielfeld1(0, y) = spielfeld2(0, y) = feldwert::wand;
         spielfeld1(spalten + 1, y) = spielfeld2(spalten + 1, y) = feldwert::wand;

@@ -49,4 +49,7 @@ constexpr bool still(int v) { return v < 100; }
 }  // namespace feldwert
 
 void loesche_spielfeld();
+// Floor and side walls of both boards for the current column count; a column that has left
+// play becomes wall, whatever it held.
+void build_walls();
 void fuelle_reihen(int16_t reihe);

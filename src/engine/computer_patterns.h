@@ -27,7 +27,7 @@ struct CellTest {
 };
 
 // Which strength value opens a block: taktik_an or taktik_chance.
-enum class Gate : uint8_t { an, chance };
+enum class Gate : uint8_t { on, chance };
 
 // How a block accepts a candidate.
 enum class Kind : uint8_t {
@@ -59,7 +59,7 @@ struct Block {
     int8_t r_dy;             // first candidate row relative to y
     int8_t r_top;            // 0: only that row; else rows upward to this one
     uint16_t filter;
-    int8_t ziel_dy;          // the exchange row relative to the candidate row
+    int8_t target_dy;        // the exchange row relative to the candidate row
     Kind kind;
 };
 
@@ -72,31 +72,31 @@ using enum Gate;
 using enum Kind;
 
 // clang-format off
-inline constexpr std::array<Block, kBlocks> kBloecke{{
+inline constexpr std::array<Block, kBlocks> kBlockTable{{
     // Blocks 1-8: one foreign stone between equal stones of a column; a stone c in its place
     // (or at the free end) makes four or five.
-    /* 1 */ {an, 18, 6, 0, {{{0, -1, same}, {0, -2, stone_not_c}, {0, -3, same}, {0, -4, not_c}}},
+    /* 1 */ {on, 18, 6, 0, {{{0, -1, same}, {0, -2, stone_not_c}, {0, -3, same}, {0, -4, not_c}}},
              0, -4, 0, kRests | kNotReserved | kNotTx, 0, R},
-    /* 2 */ {an, 18, 6, 0, {{{0, -1, same}, {0, -2, stone_not_c}, {0, -3, not_c}, {0, -4, same}}},
+    /* 2 */ {on, 18, 6, 0, {{{0, -1, same}, {0, -2, stone_not_c}, {0, -3, not_c}, {0, -4, same}}},
              0, -3, 0, kRests | kNotReserved | kNotTx, 0, R},
-    /* 3 */ {an, 2, 14, 0, {{{0, 1, same}, {0, 2, stone_not_c}, {0, 3, same}, {0, 4, not_c}}},
+    /* 3 */ {on, 2, 14, 0, {{{0, 1, same}, {0, 2, stone_not_c}, {0, 3, same}, {0, 4, not_c}}},
              0, 4, 0, kRests | kNotReserved | kNotTx, 0, R},
-    /* 4 */ {an, 2, 14, 0, {{{0, 1, same}, {0, 2, stone_not_c}, {0, 3, not_c}, {0, 4, same}}},
+    /* 4 */ {on, 2, 14, 0, {{{0, 1, same}, {0, 2, stone_not_c}, {0, 3, not_c}, {0, 4, same}}},
              0, 3, 0, kRests | kNotReserved | kNotTx, 0, R},
-    /* 5 */ {an, 18, 5, 0, {{{0, -1, same}, {0, -2, stone_not_c}, {0, -3, same}}},
+    /* 5 */ {on, 18, 5, 0, {{{0, -1, same}, {0, -2, stone_not_c}, {0, -3, same}}},
              0, -2, 0, kRests | kNotReserved | kNotTx, 0, R},
-    /* 6 */ {an, 18, 5, 0, {{{0, -1, stone_not_c}, {0, -2, same}, {0, -3, same}}},
+    /* 6 */ {on, 18, 5, 0, {{{0, -1, stone_not_c}, {0, -2, same}, {0, -3, same}}},
              0, -1, 0, kRests | kNotReserved | kNotTx, 0, R},
-    /* 7 */ {an, 18, 5, 0, {{{0, -1, stone_not_c}, {0, -2, same}, {0, -3, not_c},
+    /* 7 */ {on, 18, 5, 0, {{{0, -1, stone_not_c}, {0, -2, same}, {0, -3, not_c},
                             {0, 0, w_not_reserved}, {0, -2, w_not_reserved}}},
              0, -3, 0, kRests | kNotReserved | kNotTx, 0, R},
-    /* 8 */ {an, 18, 5, 0, {{{0, -1, same}, {0, -2, stone_not_c}, {0, -3, not_c},
+    /* 8 */ {on, 18, 5, 0, {{{0, -1, same}, {0, -2, stone_not_c}, {0, -3, not_c},
                             {0, 0, w_not_reserved}, {0, -1, w_not_reserved}}},
              0, -3, 0, kRests | kNotReserved | kNotTx, 0, R},
     // Blocks 9-10: the hole in c c _ c, filled from a higher row down the empty column.
-    /* 9 */ {an, 3, 18, 0, {{{1, 0, same}, {2, 0, empty}, {3, 0, same}}},
+    /* 9 */ {on, 3, 18, 0, {{{1, 0, same}, {2, 0, empty}, {3, 0, same}}},
              2, -1, 2, kRests, 0, P},
-    /* 10 */ {an, 3, 18, 3, {{{-1, 0, same}, {-2, 0, empty}, {-3, 0, same}}},
+    /* 10 */ {on, 3, 18, 3, {{{-1, 0, same}, {-2, 0, empty}, {-3, 0, same}}},
              -2, -1, 2, kRests, 0, P},
     // Blocks 11-20: a pair and the cell that makes it three.
     /* 11 */ {chance, 2, 16, 0, {{{0, 1, same}, {0, 2, still_not_c}}},
@@ -140,6 +140,6 @@ inline constexpr uint32_t kAllBlocks = (1u << kBlocks) - 1;
 
 // wohin2 with only the blocks whose bit (block n: bit n - 1) is set allowed to run; the others
 // still draw their gate value. Tests use it to show which block finds a target.
-void wohin2_mit(uint32_t bloecke);
+void wohin2_with(uint32_t allowed_blocks);
 
 }  // namespace computer

@@ -31,14 +31,14 @@ void set_speed_step(int step) {
 void cursor_step(int16_t& pos, int delta, bool allowed) {
     if (!allowed) return;
     pos = static_cast<int16_t>(pos + delta);
-    sound_spielen(0);
+    play_sound(0);
     neu_zeichnen = kTrue;
 }
 
 // Both cells under a cursor must be still to be swapped.
 bool swap_under_cursor(spielfeld& board, int x, int y) {
     if (!feldwert::still(board(x, y)) || !feldwert::still(board(x + 1, y))) return false;
-    sound_spielen(2);
+    play_sound(2);
     std::swap(board(x, y), board(x + 1, y));
     neu_zeichnen = kTrue;
     return true;
@@ -59,13 +59,13 @@ void player_keys() {
 void computer_tick(StepTimes& t) {
     // The early chance is drawn on every pass, whether or not the tick is due anyway.
     const bool early = Rnd() < zug_frueh_chance;
-    if (!due(t.zug, zug_intervall) && !(early && due(t.zug, zug_intervall_kurz))) return;
+    if (!due(t.computer, zug_intervall) && !(early && due(t.computer, zug_intervall_kurz))) return;
     if (Rnd() < zug_chance) {
         wohin2();
         computer_move();
     }
     schneller_oder_nicht();
-    t.zug = timeGetTime();
+    t.computer = timeGetTime();
 }
 
 // The progress column creeps one pixel per gravity tick toward the side that leads.
@@ -110,12 +110,12 @@ StepTimes loop_start() {
     neu_zeichnen = kFalse;
     uhr_start = timeGetTime();
     StepTimes t;
-    t.fall = timeGetTime();
-    t.stein1 = timeGetTime();
-    t.stein2 = timeGetTime();
-    t.zug = timeGetTime();
-    t.zaehl1 = timeGetTime();
-    t.zaehl2 = timeGetTime();
+    t.gravity = timeGetTime();
+    t.stone1 = timeGetTime();
+    t.stone2 = timeGetTime();
+    t.computer = timeGetTime();
+    t.meter1 = timeGetTime();
+    t.meter2 = timeGetTime();
     return t;
 }
 
@@ -130,27 +130,27 @@ void loop_pass(StepTimes& t) {
         zeichne_spielfeld2(1);
         neu_zeichnen = kFalse;
     }
-    if (due(t.fall, fall_intervall)) {
+    if (due(t.gravity, fall_intervall)) {
         fall_down();
         fall_down2();
-        t.fall = timeGetTime();
+        t.gravity = timeGetTime();
         slide_progress_column();
     }
-    if (due(t.stein1, intervall1)) {
+    if (due(t.stone1, intervall1)) {
         neuer_stein1(0);
-        t.stein1 = timeGetTime();
+        t.stone1 = timeGetTime();
     }
-    if (due(t.stein2, intervall2)) {
+    if (due(t.stone2, intervall2)) {
         neuer_stein2(0);
-        t.stein2 = timeGetTime();
+        t.stone2 = timeGetTime();
     }
-    if (due(t.zaehl1, zaehl_intervall1)) {
+    if (due(t.meter1, zaehl_intervall1)) {
         counting();
-        t.zaehl1 = timeGetTime();
+        t.meter1 = timeGetTime();
     }
-    if (due(t.zaehl2, zaehl_intervall2)) {
+    if (due(t.meter2, zaehl_intervall2)) {
         counting2();
-        t.zaehl2 = timeGetTime();
+        t.meter2 = timeGetTime();
     }
     clock_second();
 }
@@ -163,7 +163,7 @@ void spiel_lauft() {
 void waiting() {
     Form1->Picture2.Visible = false;
     Form1->Refresh();
-    sound_spielen(16);
+    play_sound(16);
     // Only the P key is polled: no handler runs while the game is paused. Closing the window
     // still ends the program, as it does everywhere else.
     while (!new_press(vk::P)) {
@@ -172,7 +172,7 @@ void waiting() {
     }
     Form1->Picture2.Visible = true;
     Form1->Refresh();
-    sound_spielen(16);
+    play_sound(16);
     Sleep(250);
     // The clock second starts afresh; the part of a second before the pause is lost.
     uhr_rest = 0;

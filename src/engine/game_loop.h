@@ -5,12 +5,12 @@
 
 // When each timed step of the loop last ran (millisecond time at the end of its work).
 struct StepTimes {
-    uint32_t zug = 0;     // computer tick
-    uint32_t fall = 0;    // gravity
-    uint32_t stein1 = 0;  // new stone, board 1
-    uint32_t stein2 = 0;  // new stone, board 2
-    uint32_t zaehl1 = 0;  // meter, board 1
-    uint32_t zaehl2 = 0;  // meter, board 2
+    uint32_t computer = 0;  // computer tick
+    uint32_t gravity = 0;
+    uint32_t stone1 = 0;    // new stone, board 1
+    uint32_t stone2 = 0;    // new stone, board 2
+    uint32_t meter1 = 0;    // attack-stone meter, board 1
+    uint32_t meter2 = 0;    // attack-stone meter, board 2
 };
 
 // The start of a game loop: every step time and the clock second begin now.

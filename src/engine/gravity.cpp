@@ -12,7 +12,7 @@ bool falling_target(int v) { return v > fall_ziel && settled(v - fall_ziel); }
 
 void land_sound(int landed, int below) {
     if (!settled(below)) return;  // landing on an empty or moving cell is silent
-    sound_spielen(landed == reihenstein || landed == kreuzstein ? 5 : 3);
+    play_sound(landed == reihenstein || landed == kreuzstein ? 5 : 3);
 }
 
 // One gravity tick of a board: start new falls, move every falling stone 2 pixels, land those

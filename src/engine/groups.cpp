@@ -39,7 +39,7 @@ struct Scan {
     spielfeld kopie{};
     int16_t zellen = 0;
     bool treffer = false;
-    Cell letzte{0, 0};  // first cell of the last triple taken
+    Cell last_triple{0, 0};  // first cell of the last triple taken
 
     explicit Scan(const spielfeld& b) : board(b) {
         for (int x = 1; x <= spalten; ++x)
@@ -59,7 +59,7 @@ struct Scan {
             kopie(cell.x, cell.y) = static_cast<int16_t>(feldwert::markiert + colour);
         }
         treffer = true;
-        letzte = a;
+        last_triple = a;
     }
 
     void run() {
@@ -80,8 +80,8 @@ struct Scan {
 };
 
 void send_attack(BoardSide& target, int16_t zellen) {
-    const int16_t ii = angriffs_art(zellen);
-    if (target.nr == 1)
+    const int16_t ii = attack_kind(zellen);
+    if (target.number == 1)
         neuer_stein1(ii);
     else
         neuer_stein2(ii);
@@ -101,10 +101,10 @@ void lower_threshold(BoardSide& side, int16_t zellen) {
 }
 
 void score_group(int16_t zellen) {
-    int16_t punkte = static_cast<int16_t>(100 - fuellung1 + fuellung2);
-    if (zellen == 4) punkte = static_cast<int16_t>(punkte * 2);
-    if (zellen >= 5) punkte = static_cast<int16_t>(punkte * 4);
-    popup_punkte = punkte;
+    int16_t points = static_cast<int16_t>(100 - fuellung1 + fuellung2);
+    if (zellen == 4) points = static_cast<int16_t>(points * 2);
+    if (zellen >= 5) points = static_cast<int16_t>(points * 4);
+    popup_punkte = points;
     popup_zeit = 0;
     popup_art = 0;
     popup_sekunden = 0;
@@ -121,21 +121,21 @@ void set_off_attack_stones(spielfeld& B) {
         }
 }
 
-void pruefen(BoardSide& side, const GroupTwin& twin) {
+void check_groups(BoardSide& side, const GroupTwin& twin) {
     Scan scan(side.board);
     scan.run();
 
     if (scan.treffer) {
         BoardSide& other = side.other();
         if (twin.scores) {
-            popup_x = static_cast<int16_t>(scan.letzte.x);
-            popup_y = static_cast<int16_t>(scan.letzte.y);
+            popup_x = static_cast<int16_t>(scan.last_triple.x);
+            popup_y = static_cast<int16_t>(scan.last_triple.y);
         }
-        sound_spielen(twin.sound);
+        play_sound(twin.sound);
         ++side.gruppen;
         add_progress_tile(twin);
         if (side.gruppen > other.gruppen) {
-            if (fuehrung != twin.leader) sound_spielen(kLeadSound);
+            if (fuehrung != twin.leader) play_sound(kLeadSound);
             fuehrung = twin.leader;
         }
         send_attack(other, scan.zellen);
@@ -151,8 +151,8 @@ void pruefen(BoardSide& side, const GroupTwin& twin) {
 }
 }  // namespace
 
-int16_t angriffs_art(int16_t zellen) { return zellen <= 3 ? 1 : zellen == 4 ? 2 : 3; }
+int16_t attack_kind(int16_t zellen) { return zellen <= 3 ? 1 : zellen == 4 ? 2 : 3; }
 
-void spielfeld_pruefen() { pruefen(side1(), kTwin1); }
+void spielfeld_pruefen() { check_groups(side1(), kTwin1); }
 
-void spielfeld_pruefen2() { pruefen(side2(), kTwin2); }
+void spielfeld_pruefen2() { check_groups(side2(), kTwin2); }

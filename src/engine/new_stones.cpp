@@ -32,11 +32,11 @@ constexpr PenaltyTwin kComputerPenalty{7, 8, 60, 2};
 void board_full(BoardSide& side, const PenaltyTwin& twin) {
     if (side.voll != kFalse) return;  // already given for this filling
     side.voll = kTrue;
-    if (twin.first_sound >= 0) sound_spielen(twin.first_sound);
+    if (twin.first_sound >= 0) play_sound(twin.first_sound);
     for (int y = 18; y >= 12; --y)
         for (int x = 1; x <= spalten; ++x) side.board(x, y) = feldwert::verschwinden;
-    sound_spielen(4);
-    sound_spielen(twin.last_sound);
+    play_sound(4);
+    play_sound(twin.last_sound);
     restzeit = static_cast<int16_t>(restzeit + twin.seconds);
     // Either way the popup stands over the player's board, at the player's cursor.
     popup_sekunden = twin.seconds;

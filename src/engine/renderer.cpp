@@ -18,7 +18,7 @@ bool in(int v, int low, int high) { return v >= low && v <= high; }
 
 // The tile each cell of the buffer gets in this frame; only the last one set for a cell shows,
 // since every tile covers its cell whole. A cell without one keeps what the buffer held.
-using Zellbilder = const Image* [spielfeld::kColumns][spielfeld::kRows];
+using CellTiles = const Image* [spielfeld::kColumns][spielfeld::kRows];
 
 // Copies a tile with SRCCOPY to cell (x, y), moved down by offset pixels.
 void tile(Image& dst, int x, int y, const rt::PictureBox& source, int offset = 0) {
@@ -28,23 +28,23 @@ void tile(Image& dst, int x, int y, const rt::PictureBox& source, int offset = 0
 // Puts the cells' tiles into the buffer. This is most of a frame's work: going along the
 // buffer's pixel rows, with fixed-width copies, writes memory in order and keeps each copy to
 // a few vector moves.
-void kacheln_zeichnen(Image& buf, const Zellbilder& bilder) {
+void draw_tiles(Image& buf, const CellTiles& tiles) {
     bool fits = spalten * kCell <= buf.width && kLastRow * kCell <= buf.height;
     for (int x = 1; x <= spalten && fits; ++x)
         for (int y = 1; y <= kLastRow; ++y)
-            fits = fits && (!bilder[x][y] || (bilder[x][y]->width >= kCell && bilder[x][y]->height >= kCell));
+            fits = fits && (!tiles[x][y] || (tiles[x][y]->width >= kCell && tiles[x][y]->height >= kCell));
     if (!fits) {
         for (int x = 1; x <= spalten; ++x)
             for (int y = 1; y <= kLastRow; ++y)
-                if (bilder[x][y])
-                    BitBlt(buf, kCell * (x - 1), kCell * (y - 1), kCell, kCell, *bilder[x][y], 0, 0, SRCCOPY);
+                if (tiles[x][y])
+                    BitBlt(buf, kCell * (x - 1), kCell * (y - 1), kCell, kCell, *tiles[x][y], 0, 0, SRCCOPY);
         return;
     }
     for (int y = 1; y <= kLastRow; ++y) {
         for (int row = 0; row < kCell; ++row) {
             uint32_t* d = &buf.pixels[static_cast<size_t>(kCell * (y - 1) + row) * buf.width];
             for (int x = 1; x <= spalten; ++x, d += kCell)
-                if (const Image* t = bilder[x][y])
+                if (const Image* t = tiles[x][y])
                     std::memcpy(d, &t->pixels[static_cast<size_t>(row) * t->width], kCell * sizeof(uint32_t));
         }
     }
@@ -52,48 +52,48 @@ void kacheln_zeichnen(Image& buf, const Zellbilder& bilder) {
 
 // Hands a row effect on to column n in row y. The rules run in this order, each on the board
 // as the ones before left it; a neighbour none of them takes stops the effect on that side.
-void seitlich_weitergeben(spielfeld& b, int n, int y, int16_t effekt) {
-    if (in(b(n, y + 1), 0, 99) && b(n, y) < 100) b(n, y) = effekt;
+void pass_effect_sideways(spielfeld& b, int n, int y, int16_t effect) {
+    if (in(b(n, y + 1), 0, 99) && b(n, y) < 100) b(n, y) = effect;
     // A stone falling out of (n, y), out of (n, y + 1) or into (n, y): the effect takes its
     // place and its target is freed.
     if (in(b(n, y + 1), 100, 1000)) {
-        b(n, y) = effekt;
+        b(n, y) = effect;
         b(n, y + 1) = leer;
     }
     if (in(b(n, y), 100, 1000)) {
-        b(n, y - 1) = effekt;
+        b(n, y - 1) = effect;
         b(n, y) = leer;
     }
     if (in(b(n, y + 2), 100, 1000)) {
-        b(n, y + 1) = effekt;
+        b(n, y + 1) = effect;
         b(n, y + 2) = leer;
     }
-    if (b(n, y) >= markiert) b(n, y) = effekt;
+    if (b(n, y) >= markiert) b(n, y) = effect;
 }
 
 // One frame of an effect cell at (x, y); on its last frame it becomes a blockstein and hands
 // the effect on. Codes handed right or down are visited later in this pass and show their
 // first frame at once; those handed left or up wait for the next call.
-void effekt_schritt(BoardSide& side, const PictureStore& store, Zellbilder& bilder, int x, int y, int v) {
+void effect_step(BoardSide& side, const PictureStore& store, CellTiles& tiles, int x, int y, int v) {
     spielfeld& b = side.board;
-    const int art = (v - effekt_reihe) / 10;  // 0 row, 1 left, 2 right, 3 up, 4 down, 5 cross
+    const int kind = (v - effekt_reihe) / 10;  // 0 row, 1 left, 2 right, 3 up, 4 down, 5 cross
     const int frame = (v - effekt_reihe) % 10;
-    bilder[x][y] = &store.Picture8[frame].Picture();
+    tiles[x][y] = &store.Picture8[frame].Picture();
     b(x, y) = static_cast<int16_t>(v + 1);
     if (frame + 1 < 3) return;
 
     b(x, y) = blockstein;
     const bool left = x > 1, right = x < spalten, up = y > 1, down = y < kLastRow;
-    switch (art) {
+    switch (kind) {
         case 0:
-            if (right) seitlich_weitergeben(b, x + 1, y, effekt_rechts);
-            if (left) seitlich_weitergeben(b, x - 1, y, effekt_links);
+            if (right) pass_effect_sideways(b, x + 1, y, effekt_rechts);
+            if (left) pass_effect_sideways(b, x - 1, y, effekt_links);
             break;
         case 1:
-            if (left) seitlich_weitergeben(b, x - 1, y, effekt_links);
+            if (left) pass_effect_sideways(b, x - 1, y, effekt_links);
             break;
         case 2:
-            if (right) seitlich_weitergeben(b, x + 1, y, effekt_rechts);
+            if (right) pass_effect_sideways(b, x + 1, y, effekt_rechts);
             break;
         case 3:
             if (up) b(x, y - 1) = effekt_oben;
@@ -104,8 +104,8 @@ void effekt_schritt(BoardSide& side, const PictureStore& store, Zellbilder& bild
         case 5:
             if (up) b(x, y - 1) = effekt_oben;
             if (down) b(x, y + 1) = effekt_unten;
-            if (left) seitlich_weitergeben(b, x - 1, y, effekt_links);
-            if (right) seitlich_weitergeben(b, x + 1, y, effekt_rechts);
+            if (left) pass_effect_sideways(b, x - 1, y, effekt_links);
+            if (right) pass_effect_sideways(b, x + 1, y, effekt_rechts);
             break;
         default: break;
     }
@@ -113,43 +113,43 @@ void effekt_schritt(BoardSide& side, const PictureStore& store, Zellbilder& bild
 
 // Draws one board into its buffer, advancing every animated cell by one frame, and shows
 // rows 2..18 in the visible box in one block.
-void zeichnen(BoardSide& side, int16_t flag) {
+void draw_board(BoardSide& side, int16_t flag) {
     const PictureStore& store = Form2.get();
     Image& buf = side.buffer().hDC();
     spielfeld& b = side.board;
     spielfeld& blink = side.blink;
-    Zellbilder bilder;
+    CellTiles tiles;
 
     for (int x = 1; x <= spalten; ++x) {
         for (int y = 1; y <= kLastRow; ++y) {
             // The animation step follows the code the cell holds when the pass reaches it.
             int v = b(x, y);
-            bilder[x][y] = nullptr;
+            tiles[x][y] = nullptr;
             if (in(v, markiert + 1, verschwinden - 1)) {
                 const int c = v - markiert;
                 int16_t& k = blink(x, y);
                 --k;
-                bilder[x][y] = &((k & 1) ? store.Picture1[c] : store.Picture4[c]).Picture();
+                tiles[x][y] = &((k & 1) ? store.Picture1[c] : store.Picture4[c]).Picture();
                 if (k <= 0) {  // a counter that was never set cannot blink forever
                     k = 10;
                     b(x, y) = leer;
                 }
             } else if (in(v, verschwinden, effekt_reihe - 1)) {
-                bilder[x][y] = &store.Picture7[v - verschwinden].Picture();
+                tiles[x][y] = &store.Picture7[v - verschwinden].Picture();
                 if (++b(x, y) >= verschwinden + 4) b(x, y) = leer;
             } else if (in(v, effekt_reihe, effekt_kreuz + 9)) {
-                effekt_schritt(side, store, bilder, x, y, v);
+                effect_step(side, store, tiles, x, y, v);
             }
 
             // Moving and animated codes have no tile of their own: falling stones are drawn
             // below, and a cell whose animation just ended shows empty. Codes 13..99 never
             // stand in play; counting them as empty keeps every lookup within the tiles.
             if (v > kreuzstein) v = leer;
-            if (b(x, y) < markiert) bilder[x][y] = &store.Picture1[v].Picture();
+            if (b(x, y) < markiert) tiles[x][y] = &store.Picture1[v].Picture();
         }
     }
 
-    kacheln_zeichnen(buf, bilder);
+    draw_tiles(buf, tiles);
 
     // Falling stones, at their offset from the cell they leave. A stone whose target an effect
     // or a vanishing cell has taken over is not drawn: its colour is gone with the target and
@@ -158,9 +158,9 @@ void zeichnen(BoardSide& side, int16_t flag) {
         for (int y = 1; y <= kLastRow; ++y) {
             const int v = b(x, y);
             if (!in(v, fall_quelle, markiert - 1)) continue;
-            const int ziel = b(x, y + 1);
-            if (in(ziel, fall_ziel + 1, fall_ziel + kreuzstein))
-                tile(buf, x, y, store.Picture1[ziel - fall_ziel], v - fall_quelle);
+            const int target = b(x, y + 1);
+            if (in(target, fall_ziel + 1, fall_ziel + kreuzstein))
+                tile(buf, x, y, store.Picture1[target - fall_ziel], v - fall_quelle);
         }
     }
 
@@ -170,7 +170,7 @@ void zeichnen(BoardSide& side, int16_t flag) {
         BitBlt(buf, cx, cy, 2 * kCell, kCell, store.Picture6[0].Picture(), 0, 0, SRCINVERT);
     }
 
-    if (side.nr == 1 && popup_zeit >= 0) show_points(popup_art, popup_sekunden);
+    if (side.number == 1 && popup_zeit >= 0) show_points(popup_art, popup_sekunden);
 
     rt::PictureBox& shown = side.display();
     BitBlt(shown.hDC(), 0, 0, spielfeld_breite, kShownHeight, buf, 0, kCell, SRCCOPY);
@@ -178,6 +178,6 @@ void zeichnen(BoardSide& side, int16_t flag) {
 }
 }  // namespace
 
-void zeichne_spielfeld(int16_t flag) { zeichnen(side1(), flag); }
+void zeichne_spielfeld(int16_t flag) { draw_board(side1(), flag); }
 
-void zeichne_spielfeld2(int16_t flag) { zeichnen(side2(), flag); }
+void zeichne_spielfeld2(int16_t flag) { draw_board(side2(), flag); }

@@ -16,10 +16,10 @@ BoardSide& side2() {
     return side;
 }
 
-BoardSide& BoardSide::other() const { return nr == 1 ? side2() : side1(); }
+BoardSide& BoardSide::other() const { return number == 1 ? side2() : side1(); }
 
-rt::PictureBox& BoardSide::buffer() const { return nr == 1 ? Form1->Picture1 : Form1->Picture3; }
+rt::PictureBox& BoardSide::buffer() const { return number == 1 ? Form1->Picture1 : Form1->Picture3; }
 
-rt::PictureBox& BoardSide::display() const { return nr == 1 ? Form1->Picture2 : Form1->Picture4; }
+rt::PictureBox& BoardSide::display() const { return number == 1 ? Form1->Picture2 : Form1->Picture4; }
 
-rt::PictureBox& BoardSide::meter() const { return nr == 1 ? Form1->Picture5 : Form1->Picture8; }
+rt::PictureBox& BoardSide::meter() const { return number == 1 ? Form1->Picture5 : Form1->Picture8; }

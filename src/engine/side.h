@@ -7,7 +7,7 @@
 // What differs between the player's board (1) and the computer's (2). Twin procedures keep
 // their names as entry points and share one implementation that takes a side.
 struct BoardSide {
-    int nr;  // 1 player, 2 computer
+    int number;  // 1 player, 2 computer
     spielfeld& board;
     spielfeld& blink;
     int16_t& pos_x;

@@ -18,7 +18,7 @@ constexpr Difficulty kDifficulties[3] = {
 };
 }  // namespace
 
-void spalten_werte_setzen() {
+void set_column_values() {
     switch (spalten) {
         case 9: skala = 473; break;
         case 8: skala = 420; break;
@@ -27,6 +27,21 @@ void spalten_werte_setzen() {
         default: break;  // another column count keeps the scale
     }
     spielfeld_breite = static_cast<int16_t>(spalten * 32);
+}
+
+void place_boards() {
+    Form1->Picture1.Width = spielfeld_breite;
+    Form1->Picture2.Width = spielfeld_breite;
+    Form1->Picture3.Width = spielfeld_breite;
+    Form1->Picture4.Width = spielfeld_breite;
+    Form1->Picture2.Top = 24;
+    Form1->Picture2.Left = 200 - spielfeld_breite / 2;
+    Form1->Picture4.Top = 24;
+    Form1->Picture4.Left = 600 - spielfeld_breite / 2;
+    Form1->Picture5.Top = 568;
+    Form1->Picture5.Left = 200 - 288 / 2;
+    Form1->Picture8.Top = 568;
+    Form1->Picture8.Left = 600 - 288 / 2;
 }
 
 void spiel_initialisieren() {
@@ -60,21 +75,10 @@ void spiel_initialisieren() {
     computer_level = d.computer;
     level_werte_setzen();
 
-    spalten_werte_setzen();
+    set_column_values();
     schwelle1 = skala;
     schwelle2 = skala;
 
     // The first use of the game screen creates it, hidden, and runs its load handler.
-    Form1->Picture1.Width = spielfeld_breite;
-    Form1->Picture2.Width = 288;
-    Form1->Picture3.Width = spielfeld_breite;
-    Form1->Picture4.Width = 288;
-    Form1->Picture2.Top = 24;
-    Form1->Picture2.Left = 200 - 288 / 2;
-    Form1->Picture4.Top = 24;
-    Form1->Picture4.Left = 600 - 288 / 2;
-    Form1->Picture5.Top = 568;
-    Form1->Picture5.Left = 200 - 288 / 2;
-    Form1->Picture8.Top = 568;
-    Form1->Picture8.Left = 600 - 288 / 2;
+    place_boards();
 }

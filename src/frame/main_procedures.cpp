@@ -27,9 +27,10 @@ void Main() {
     hs_schwierigkeit = 2;
     hs_spielzeit = 1;
     spielzeit_wahl = 1;
+    highscore_laden();
     spiel_initialisieren();
     restzeit = 600;
-    sound_geraet_erstellen();
+    create_sound_device();
     spiel_beendet = kFalse;
     SetCursorPos(400, 300);
     Form3->Show();
@@ -38,17 +39,18 @@ void Main() {
     spielsekunden = -1;
 
     wait_for_start_signal();
+    open_game();
+    spiel_lauft();
+}
+
+void open_game() {
     spiel_initialisieren();
     show_uhr();
     steinfolge_erzeugen();
     SetCursorPos(799, 599);
     Form1->Show();
-    Form3->Hide();
-    spielfelder_aufbauen();
-    spiel_lauft();
-}
-
-void spielfelder_aufbauen() {
+    // A replay opens its game without ever having shown the menu.
+    if (Form3.loaded()) Form3->Hide();
     loesche_spielfeld();
     fuelle_reihen(start_reihen);
     startreihen_aufbauen();
@@ -57,7 +59,7 @@ void spielfelder_aufbauen() {
 }
 
 void programm_beenden() {
-    sound_freigeben();
+    release_sounds();
     Form1.Unload();
     Form2.Unload();
     aufloesung_setzen(alte_breite, alte_hoehe);

@@ -1,68 +1,81 @@
 #include "frame/picture_store.h"
 
+#include <algorithm>
+#include <charconv>
+#include <stdexcept>
 #include <string>
 
 #include "runtime/pictures.h"
 
 namespace {
-std::string file_name(const StoredPicture& p) {
-    std::string name = std::string("form2/") + p.set;
-    if (p.index >= 0) name += "_" + std::to_string(p.index);
+using Set = rt::ControlArray<rt::PictureBox> PictureStore::*;
+using Box = rt::PictureBox PictureStore::*;
+
+// Every member that holds a picture, by the name its pictures carry. Picture3 holds none.
+struct Member {
+    std::string_view name;
+    Set set = nullptr;
+    Box box = nullptr;
+};
+const Member kMembers[] = {
+    {"picture1", &PictureStore::Picture1},    {"picture2", &PictureStore::Picture2},
+    {"picture4", &PictureStore::Picture4},    {"picture5", &PictureStore::Picture5},
+    {"picture6", &PictureStore::Picture6},    {"picture7", &PictureStore::Picture7},
+    {"picture8", &PictureStore::Picture8},    {"picture9", &PictureStore::Picture9},
+    {"picture10", &PictureStore::Picture10},  {"picture11", &PictureStore::Picture11},
+    {"picture12", &PictureStore::Picture12},  {"picture13", nullptr, &PictureStore::Picture13},
+    {"picture14", nullptr, &PictureStore::Picture14}, {"picture15", &PictureStore::Picture15},
+};
+
+constexpr std::string_view kFolder = "form2/";
+
+std::string file_name(std::string_view set, int index) {
+    std::string name = std::string(kFolder) + std::string(set);
+    if (index >= 0) name += "_" + std::to_string(index);
     return name;
 }
 }  // namespace
 
-const std::vector<StoredPicture>& stored_pictures() {
-    static const std::vector<StoredPicture> all = [] {
-        std::vector<StoredPicture> list;
-        auto set = [&](const char* name, int count, int w, int h) {
-            for (int i = 0; i < count; ++i) list.push_back({name, i, w, h});
-        };
-        set("picture1", 13, 32, 32);
-        set("picture2", 2, 416, 32);
-        set("picture4", 10, 32, 32);
-        set("picture5", 10, 32, 32);
-        set("picture6", 2, 64, 32);
-        set("picture7", 4, 32, 32);
-        set("picture8", 3, 32, 32);
-        for (int i = 0; i < 50; ++i) {
-            const int size = i >= 10 && i < 20 ? 26 : 22;  // the score digits are larger
-            list.push_back({"picture9", i, size, size});
-        }
-        set("picture10", 10, 22, 22);
-        set("picture11", 2, 32, 32);
-        set("picture12", 5, 22, 22);
-        list.push_back({"picture13", -1, 32, 416});
-        list.push_back({"picture14", -1, 104, 30});
-        set("picture15", 2, 192, 75);
-        return list;
-    }();
-    return all;
+rt::PictureBox& PictureStore::element(std::string_view set, int index) {
+    const auto m = std::ranges::find(kMembers, set, &Member::name);
+    if (m == std::end(kMembers))
+        throw std::invalid_argument("the picture store has no set " + std::string(set));
+    if (m->box) {
+        if (index != -1) throw std::out_of_range(std::string(set) + " is a single picture, not a set");
+        return this->*m->box;
+    }
+    rt::ControlArray<rt::PictureBox>& members = this->*m->set;
+    if (index < 0 || index >= members.size())
+        throw std::out_of_range("the picture store has no " + file_name(set, index));
+    return members[index];
 }
 
+// Each carried picture goes to the member its name gives; a picture no member takes and a
+// member left without a picture are both errors, so art and store cannot drift apart.
 PictureStore::PictureStore() {
-    auto box = [this](const StoredPicture& p) -> rt::PictureBox& {
-        const std::string set = p.set;
-        if (set == "picture1") return Picture1[p.index];
-        if (set == "picture2") return Picture2[p.index];
-        if (set == "picture4") return Picture4[p.index];
-        if (set == "picture5") return Picture5[p.index];
-        if (set == "picture6") return Picture6[p.index];
-        if (set == "picture7") return Picture7[p.index];
-        if (set == "picture8") return Picture8[p.index];
-        if (set == "picture9") return Picture9[p.index];
-        if (set == "picture10") return Picture10[p.index];
-        if (set == "picture11") return Picture11[p.index];
-        if (set == "picture12") return Picture12[p.index];
-        if (set == "picture13") return Picture13;
-        if (set == "picture14") return Picture14;
-        return Picture15[p.index];
-    };
-    for (const StoredPicture& p : stored_pictures()) {
-        rt::PictureBox& element = box(p);
-        element.place(0, 0, p.width, p.height);
-        element.Visible = false;
-        element.SetPicture(embedded_picture(file_name(p)));
+    for (std::string_view file : embedded_picture_names()) {
+        if (!file.starts_with(kFolder)) continue;
+        std::string_view name = file.substr(kFolder.size());
+        int index = -1;
+        if (const size_t cut = name.rfind('_'); cut != std::string_view::npos) {
+            const auto [end, error] = std::from_chars(name.data() + cut + 1, name.data() + name.size(), index);
+            if (error != std::errc() || end != name.data() + name.size())
+                throw std::invalid_argument("the picture store cannot place " + std::string(file));
+            name = name.substr(0, cut);
+        }
+        const Image& picture = embedded_picture(file);
+        rt::PictureBox& box = element(name, index);
+        box.place(0, 0, picture.width, picture.height);
+        box.Visible = false;
+        box.SetPicture(picture);
+    }
+    for (const Member& m : kMembers) {
+        const int count = m.box ? 1 : (this->*m.set).size();
+        for (int i = 0; i < count; ++i) {
+            const int index = m.box ? -1 : i;
+            if (element(m.name, index).Picture().empty())
+                throw std::runtime_error("the program carries no picture " + file_name(m.name, index));
+        }
     }
     Picture3.Visible = false;
 }

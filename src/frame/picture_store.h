@@ -1,4 +1,6 @@
 #pragma once
+#include <string_view>
+
 #include "runtime/form.h"
 
 // The hidden store of every tile, frame, digit, glyph and sprite that the drawing copies.
@@ -24,14 +26,10 @@ public:
     rt::ControlArray<rt::PictureBox> Picture15{2};   // game-over sprite 192 × 75: image, mask
 
     void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode) override;
+
+    // The member a stored picture belongs to, by the name the picture carries: a set and an
+    // index ("picture9", 12) or a single box and -1 ("picture13", -1). Anything else is an error.
+    rt::PictureBox& element(std::string_view set, int index);
 };
 
 inline rt::FormRef<PictureStore> Form2;
-
-// Every picture the store holds: its set, its index (-1 for a single box) and its size.
-struct StoredPicture {
-    const char* set;
-    int index;
-    int width, height;
-};
-const std::vector<StoredPicture>& stored_pictures();

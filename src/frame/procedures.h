@@ -5,9 +5,10 @@
 // Start, hand-over and shutdown (main_procedures.cpp).
 void Main();
 [[noreturn]] void programm_beenden();
-// A game's opening on the shown game screen: both boards cleared and filled with their start
-// rows, the rows built up on screen, both boards drawn.
-void spielfelder_aufbauen();
+// A game's way in with the chosen settings, up to its loop: set up, clock shown, stone
+// sequence drawn, pointer parked, game screen shown in place of the menu, both boards cleared
+// and filled with their start rows, the rows built up on screen, both boards drawn.
+void open_game();
 
 // Game set-up (game_setup.cpp) and its tables (tables.cpp).
 void spiel_initialisieren();
@@ -15,15 +16,22 @@ void tempo_tabelle_setzen();
 void level_werte_setzen();
 void steinfolge_erzeugen();
 // Scale of the meters and board width for the current column count (also at a level end).
-void spalten_werte_setzen();
+void set_column_values();
+// Sizes both boards' boxes to spielfeld_breite and centres boards and meters on x = 200 and x = 600.
+void place_boards();
 
 // Display mode and sound bank (display_mode.cpp, sound_bank.cpp).
 void aufloesung_setzen(float breite, float hoehe);
-void sound_geraet_erstellen();
+void create_sound_device();
 void sound_laden(const std::string& datei, int16_t nummer);
-void sound_freigeben();
+void release_sounds();
 // Plays a sound slot once, without looping and without waiting.
-void sound_spielen(int16_t slot);
+void play_sound(int16_t slot);
+
+// High-score store (highscores.cpp): the nine lists from and to "highscore.dat" in the
+// program's folder; without that file the default lists stand and nothing is written.
+void highscore_laden();
+void highscore_speichern();
 
 // Start-row animation (start_rows.cpp).
 void startreihen_aufbauen();

@@ -22,7 +22,7 @@ constexpr std::array<SoundSlot, 17> kSlots = {{
 constexpr int16_t kSlotCount = 17;
 }  // namespace
 
-void sound_geraet_erstellen() {
+void create_sound_device() {
     // The sounds belong to the game screen's window, so the screen must exist by now.
     (void)Form1->hWnd();
     std::string error;
@@ -34,16 +34,17 @@ void sound_geraet_erstellen() {
 }
 
 void sound_laden(const std::string& datei, int16_t nummer) {
-    std::string error;
-    if (rt::backend().load_sound(nummer, datei, error)) return;
+    // A file that cannot be read is told in the system's words, not in the mixer's.
+    std::string error = rt::why_unreadable(datei);
+    if (error.empty() && rt::backend().load_sound(nummer, datei, error)) return;
     // Without its sounds the installation is broken: say which file, give the display back, end.
     std::fprintf(stderr, "zandorix: cannot load the sound file %s: %s\n", datei.c_str(), error.c_str());
     aufloesung_setzen(alte_breite, alte_hoehe);
     EndProgram(1);
 }
 
-void sound_freigeben() {
+void release_sounds() {
     for (int16_t slot = 0; slot < kSlotCount; ++slot) rt::backend().release_sound(slot);
 }
 
-void sound_spielen(int16_t slot) { rt::backend().play_sound(slot); }
+void play_sound(int16_t slot) { rt::backend().play_sound(slot); }

@@ -41,7 +41,7 @@ void startreihen_aufbauen() {
             for (BoardSide* side : sides)
                 BitBlt(side->display().hDC(), (x - 1) * kCell, (y - 2) * kCell, kCell, kCell, tile, 0, 0, SRCCOPY);
             for (BoardSide* side : sides) draw_cursor(*side);
-            sound_spielen(2);
+            play_sound(2);
             Sleep(75);
             for (BoardSide* side : sides) side->display().Refresh();
         }

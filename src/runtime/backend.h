@@ -32,6 +32,7 @@ public:
     virtual ~Backend() = default;
 
     virtual uint32_t now_ms() = 0;
+    // Sleeps ms, or less: Sleep sleeps again for the rest after looking for a quit.
     virtual void sleep_ms(uint32_t ms) = 0;
     // A seed for the random numbers taken from the clock (fixed in tests).
     virtual uint32_t clock_seed() = 0;

@@ -23,10 +23,15 @@ void combine_apart(uint32_t* __restrict d, const uint32_t* __restrict s, int w, 
     for (int i = 0; i < w; ++i) d[i] = op(d[i], s[i]);
 }
 
+// A row that overlaps itself is combined from the end that the destination moves away from,
+// so that every source pixel is read before it is overwritten.
 template <class Op>
 void combine(uint32_t* d, const uint32_t* s, int w, Op op) {
     if (d + w <= s || s + w <= d) return combine_apart(d, s, w, op);
-    for (int i = 0; i < w; ++i) d[i] = op(d[i], s[i]);
+    if (d > s)
+        for (int i = w - 1; i >= 0; --i) d[i] = op(d[i], s[i]);
+    else
+        for (int i = 0; i < w; ++i) d[i] = op(d[i], s[i]);
 }
 }  // namespace
 

@@ -1,6 +1,11 @@
 #include "runtime/system.h"
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <random>
@@ -12,6 +17,10 @@ namespace rt {
 namespace {
 constexpr uint32_t kFrameMs = 16;     // at most about 60 shown frames a second
 constexpr uint32_t kRefreshMs = 500;
+
+volatile std::sig_atomic_t signal_came = 0;
+
+void note_signal(int) { signal_came = 1; }
 
 struct KeyState {
     bool down = false;
@@ -69,6 +78,10 @@ void set_quit_handler(std::function<void()> handler) { state().quit_handler = st
 
 void pump_input() {
     InputEvent event;
+    if (signal_came) {
+        signal_came = 0;
+        state().queue.push_back(InputEvent{});  // a quit, as from closing the window
+    }
     while (backend().poll_event(event)) {
         note_key(event);
         state().queue.push_back(event);
@@ -87,6 +100,40 @@ bool quit_requested() {
     for (const InputEvent& event : state().queue)
         if (event.kind == InputEvent::Kind::Quit) return true;
     return false;
+}
+
+void honour_quit() {
+    if (!quit_requested()) return;
+    auto& queue = state().queue;
+    queue.erase(std::find_if(queue.begin(), queue.end(),
+                             [](const InputEvent& e) { return e.kind == InputEvent::Kind::Quit; }));
+    if (state().quit_handler) state().quit_handler();
+    else EndProgram();
+}
+
+void end_on_signals() {
+    struct sigaction action {};
+    action.sa_handler = note_signal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESETHAND;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
+        // One the program was started to ignore (nohup, a script's background job) stays ignored.
+        struct sigaction before {};
+        if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler == SIG_IGN) continue;
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+std::string why_unreadable(const std::string& path) {
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return std::strerror(errno);
+    // Opening is not reading: a folder opens, and fails only here.
+    char byte;
+    const bool failed = std::fread(&byte, 1, 1, file) == 0 && std::ferror(file);
+    const int error = errno;
+    std::fclose(file);
+    return failed ? std::strerror(error) : "";
 }
 
 void reset_runtime() {
@@ -133,7 +180,14 @@ uint32_t timeGetTime() { return rt::backend().now_ms(); }
 
 void Sleep(uint32_t ms) {
     rt::present_if_due(true);
-    rt::backend().sleep_ms(ms);
+    // The backend may wake early; between its sleeps a closed window or a signal ends the
+    // program at once instead of after the pause.
+    const uint32_t end = rt::backend().now_ms() + ms;
+    for (uint32_t now = rt::backend().now_ms(); static_cast<int32_t>(end - now) > 0; now = rt::backend().now_ms()) {
+        rt::honour_quit();
+        rt::backend().sleep_ms(end - now);
+    }
+    rt::honour_quit();
 }
 
 void SetCursorPos(int x, int y) { rt::backend().set_pointer(x, y); }

@@ -26,6 +26,13 @@ void pump_input();
 void idle_wait();
 // Whether the window was closed (or SIGTERM came) and nobody has handled it yet.
 bool quit_requested();
+// Runs the quit handler now when the window was closed or a signal came (which ends the program).
+void honour_quit();
+// SIGTERM, SIGINT, SIGHUP and SIGQUIT end the program as closing the window does; a second
+// one while it shuts down ends it at once. Signals the program was started to ignore stay ignored.
+void end_on_signals();
+// Why a file cannot be read, in the system's words ("No such file or directory"); empty when it can.
+std::string why_unreadable(const std::string& path);
 // Shows the frame now if anything changed since it was last shown.
 void present_now();
 // Forgets key state, queued events and the frame (tests start from nothing).
@@ -39,6 +46,7 @@ void DoEvents();
 int16_t GetAsyncKeyState(int virtual_key);
 uint32_t timeGetTime();
 // Blocks without running events; the frame is shown first so animations step visibly.
+// A closed window or a signal still ends the program at once.
 void Sleep(uint32_t ms);
 void SetCursorPos(int x, int y);
 

@@ -48,6 +48,12 @@ bool TestBackend::poll_event(InputEvent& event) {
     return true;
 }
 
+void TestBackend::sleep_ms(uint32_t ms) {
+    uint32_t until = clock + ms;
+    if (!script_.empty() && script_.begin()->first > clock) until = std::min(until, script_.begin()->first);
+    clock = until;
+}
+
 void TestBackend::wait_for_input(uint32_t max_ms) {
     // Time passes as it would on a real machine: up to the next input, at most max_ms.
     uint32_t until = clock + max_ms;

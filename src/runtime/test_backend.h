@@ -43,7 +43,8 @@ public:
 
     // --- Backend
     uint32_t now_ms() override { return clock; }
-    void sleep_ms(uint32_t ms) override { clock += ms; }
+    // Wakes early for scripted input, as the real one does within a few milliseconds.
+    void sleep_ms(uint32_t ms) override;
     uint32_t clock_seed() override { return seed; }
     bool poll_event(InputEvent& event) override;
     void wait_for_input(uint32_t max_ms) override;

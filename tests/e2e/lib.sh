@@ -9,7 +9,9 @@ fail() {
 # Starts the program in the background with the dummy audio driver unless told otherwise;
 # sets $pid and waits for its window ($window).
 start_game() {
-    SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} "$binary" >"$workdir/out.log" 2>&1 &
+    # With the signals as a terminal or a desktop leaves them: a script's background job
+    # would otherwise ignore SIGINT and SIGQUIT.
+    SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} env --default-signal=INT,QUIT "$binary" >"$workdir/out.log" 2>&1 &
     pid=$!
     window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Zandorix$' 2>/dev/null | head -n 1) ||
         fail "no window appeared; program said: $(cat "$workdir/out.log")"

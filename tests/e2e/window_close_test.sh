@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The program opens full screen, and closing its window ends it cleanly.
+# The program opens full screen, and closing its window or a signal ends it cleanly.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"; fi
@@ -17,10 +17,12 @@ sleep 1
 wait_for_end 10
 [ "$status" -eq 0 ] || fail "ended with status $status: $(cat "$workdir/out.log")"
 
-# SIGTERM ends it the same orderly way.
-start_game
-sleep 1
-kill -TERM "$pid"
-wait_for_end 10
-[ "$status" -eq 0 ] || fail "ended with status $status after SIGTERM: $(cat "$workdir/out.log")"
+# Each of the signals that ask a program to end ends it the same orderly way.
+for signal in TERM INT HUP QUIT; do
+    start_game
+    sleep 1
+    kill -"$signal" "$pid"
+    wait_for_end 10
+    [ "$status" -eq 0 ] || fail "ended with status $status after SIG$signal: $(cat "$workdir/out.log")"
+done
 echo "ok"

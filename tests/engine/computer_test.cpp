@@ -16,15 +16,15 @@
 
 namespace {
 
-using Ziel = std::pair<int, int>;
-constexpr Ziel kKeins{-1, -1};
+using Target = std::pair<int, int>;
+constexpr Target kNone{-1, -1};
 
-// One block's bit for wohin2_mit.
-constexpr uint32_t nur(int block) { return 1u << (block - 1); }
+// One block's bit for wohin2_with.
+constexpr uint32_t only(int block) { return 1u << (block - 1); }
 // Blocks 1 to n.
-constexpr uint32_t bis(int block) { return (1u << block) - 1; }
+constexpr uint32_t up_to(int block) { return (1u << block) - 1; }
 
-int16_t zelle(char ch) {
+int16_t cell_code(char ch) {
     switch (ch) {
         case '.': return feldwert::leer;
         case 'B': return feldwert::blockstein;
@@ -46,22 +46,22 @@ protected:
     }
 
     // Rows top to bottom; the last one is row 18. The width is the number of columns in play.
-    void brett(const std::vector<std::string>& reihen) {
-        spalten = static_cast<int16_t>(reihen.front().size());
+    void set_board(const std::vector<std::string>& rows) {
+        spalten = static_cast<int16_t>(rows.front().size());
         loesche_spielfeld();
-        const int oben = 19 - static_cast<int>(reihen.size());
-        for (size_t i = 0; i < reihen.size(); ++i)
+        const int top = 19 - static_cast<int>(rows.size());
+        for (size_t i = 0; i < rows.size(); ++i)
             for (int x = 1; x <= spalten; ++x)
-                spielfeld2(x, oben + static_cast<int>(i)) = zelle(reihen[i][static_cast<size_t>(x - 1)]);
+                spielfeld2(x, top + static_cast<int>(i)) = cell_code(rows[i][static_cast<size_t>(x - 1)]);
     }
 
-    Ziel waehle(uint32_t bloecke = computer::kAllBlocks) {
-        computer::wohin2_mit(bloecke);
+    Target choose(uint32_t allowed_blocks = computer::kAllBlocks) {
+        computer::wohin2_with(allowed_blocks);
         return {ziel_x, ziel_y};
     }
 
     // How many random values one call of wohin2 draws.
-    int gezogene_werte() {
+    int gate_draws() {
         Randomize(77);
         wohin2();
         const float naechste[3] = {Rnd(), Rnd(), Rnd()};
@@ -75,31 +75,31 @@ protected:
     }
 };
 
-std::string ziel_text(Ziel z) { return "(" + std::to_string(z.first) + "," + std::to_string(z.second) + ")"; }
+std::string target_text(Target z) { return "(" + std::to_string(z.first) + "," + std::to_string(z.second) + ")"; }
 
-struct BlockFall {
+struct BlockCase {
     int block;
-    std::vector<std::string> reihen;
-    Ziel ziel;
-    uint32_t auch = 0;  // other blocks that alone find the same exchange on this board
+    std::vector<std::string> rows;
+    Target target;
+    uint32_t also = 0;  // other blocks that alone find the same exchange on this board
 };
 
 // For each block a board on which it is the block that decides: the blocks before it find
-// nothing, it finds the exchange alone, and no other block but those in `auch` finds the same.
-const std::vector<BlockFall> kBlockFaelle = {
+// nothing, it finds the exchange alone, and no other block but those in `also` finds the same.
+const std::vector<BlockCase> kBlockCases = {
     {1, {"..1...", "1BB...", "BBB...", "1BB...", "1BB..."}, {2, 14}},
-    {2, {"1.....", "B21...", "BBB...", "1BB...", "1BB..."}, {2, 15}, nur(8)},
+    {2, {"1.....", "B21...", "BBB...", "1BB...", "1BB..."}, {2, 15}, only(8)},
     {3, {"1.....", "1.....", "BB....", "1B....", "BB1..."}, {2, 18}},
     {4, {"1.....", "1.....", "B.....", "B.1...", "1.B..."}, {2, 17}},
-    {5, {"1.....", "BB1...", "1BB...", "1BB..."}, {2, 16}, nur(12) | nur(15)},
-    {6, {"1.....", "1.....", "BB1...", "1BB..."}, {2, 17}, nur(11) | nur(12)},
+    {5, {"1.....", "BB1...", "1BB...", "1BB..."}, {2, 16}, only(12) | only(15)},
+    {6, {"1.....", "1.....", "BB1...", "1BB..."}, {2, 17}, only(11) | only(12)},
     {7, {"..1...", "1.B...", "B.B...", "1.B..."}, {2, 15}},
     {8, {"..1...", "B.B...", "1.B...", "1.B..."}, {2, 15}},
-    {9, {"....1.", "11.1B."}, {4, 17}, nur(19)},
-    {10, {".1....", ".B1.11"}, {2, 17}, nur(20)},
+    {9, {"....1.", "11.1B."}, {4, 17}, only(19)},
+    {10, {".1....", ".B1.11"}, {2, 17}, only(20)},
     {11, {"1.....", "1.....", "B.1..."}, {2, 18}},
     {12, {"1.....", "B.1...", "1.B..."}, {2, 17}},
-    {13, {"1.....", "B.....", "1B....", "1B...."}, {1, 16}, nur(17)},
+    {13, {"1.....", "B.....", "1B....", "1B...."}, {1, 16}, only(17)},
     {14, {"1.....", "1.....", "B.....", "1B...."}, {1, 17}},
     {15, {"B.1...", "1.B...", "1.B..."}, {2, 16}},
     {16, {"..1...", "..B...", "1.B...", "1.B..."}, {2, 15}},
@@ -116,20 +116,20 @@ const std::vector<BlockFall> kBlockFaelle = {
 };
 
 TEST_F(ComputerTest, EachBlockDecidesItsBoard) {
-    for (const BlockFall& f : kBlockFaelle) {
+    for (const BlockCase& f : kBlockCases) {
         SCOPED_TRACE("block " + std::to_string(f.block));
-        brett(f.reihen);
-        std::string allein;
+        set_board(f.rows);
+        std::string alone;
         for (int j = 1; j <= computer::kBlocks; ++j)
-            allein += " " + std::to_string(j) + ":" + ziel_text(waehle(nur(j)));
-        SCOPED_TRACE("each block alone:" + allein);
+            alone += " " + std::to_string(j) + ":" + target_text(choose(only(j)));
+        SCOPED_TRACE("each block alone:" + alone);
 
-        EXPECT_EQ(waehle(), f.ziel);
-        EXPECT_EQ(waehle(bis(f.block - 1)), kKeins);
+        EXPECT_EQ(choose(), f.target);
+        EXPECT_EQ(choose(up_to(f.block - 1)), kNone);
         for (int j = 1; j <= computer::kBlocks; ++j) {
-            const bool gleich = j == f.block || (f.auch & nur(j));
-            if (gleich) EXPECT_EQ(waehle(nur(j)), f.ziel) << "block " << j;
-            else EXPECT_NE(waehle(nur(j)), f.ziel) << "block " << j;
+            const bool same_target = j == f.block || (f.also & only(j));
+            if (same_target) EXPECT_EQ(choose(only(j)), f.target) << "block " << j;
+            else EXPECT_NE(choose(only(j)), f.target) << "block " << j;
         }
     }
 }
@@ -138,41 +138,41 @@ TEST_F(ComputerTest, EachBlockDecidesItsBoard) {
 
 namespace {
 
-struct GateFall {
+struct GateCase {
     const char* name;
-    std::vector<std::string> reihen;
+    std::vector<std::string> rows;
     int16_t an;
     double chance;
-    int werte;
-    Ziel ziel;
+    int draws;
+    Target target;
 };
 
 // Every gate draws its value whether its block runs or not; the pair blocks draw only when
 // blocks 1 to 20 found nothing.
 TEST_F(ComputerTest, GateDrawsTwentyOrTwentySixValues) {
-    const std::vector<std::string> block1 = kBlockFaelle[0].reihen;
-    const std::vector<std::string> block21 = kBlockFaelle[20].reihen;
-    const std::vector<GateFall> faelle = {
-        {"empty board", {"......"}, 1, 1, 26, kKeins},
+    const std::vector<std::string> block1 = kBlockCases[0].rows;
+    const std::vector<std::string> block21 = kBlockCases[20].rows;
+    const std::vector<GateCase> cases = {
+        {"empty board", {"......"}, 1, 1, 26, kNone},
         {"found by block 1", block1, 1, 1, 20, {2, 14}},
-        {"block 1 shut", block1, 0, 1, 26, kKeins},
-        {"all shut", block1, 0, 0, 26, kKeins},
+        {"block 1 shut", block1, 0, 1, 26, kNone},
+        {"all shut", block1, 0, 0, 26, kNone},
         {"found by block 21", block21, 1, 1, 26, {2, 18}},
-        {"block 21 shut", block21, 1, 0, 26, kKeins},
+        {"block 21 shut", block21, 1, 0, 26, kNone},
         {"a fraction passes below it", block21, 1, 0.5, 26, {2, 18}},  // seed 77 draws 0.06 there
     };
-    for (const GateFall& f : faelle) {
+    for (const GateCase& f : cases) {
         SCOPED_TRACE(f.name);
-        brett(f.reihen);
+        set_board(f.rows);
         taktik_an = f.an;
         taktik_chance = f.chance;
         letztes_ziel_x = 7;
         letztes_ziel_y = 9;
         getauscht = kTrue;
-        EXPECT_EQ(gezogene_werte(), f.werte);
-        EXPECT_EQ(Ziel(ziel_x, ziel_y), f.ziel);
-        if (f.ziel == kKeins) {
-            EXPECT_EQ(Ziel(letztes_ziel_x, letztes_ziel_y), Ziel(7, 9));
+        EXPECT_EQ(gate_draws(), f.draws);
+        EXPECT_EQ(Target(ziel_x, ziel_y), f.target);
+        if (f.target == kNone) {
+            EXPECT_EQ(Target(letztes_ziel_x, letztes_ziel_y), Target(7, 9));
             EXPECT_EQ(getauscht, kTrue);
         }
     }
@@ -180,42 +180,42 @@ TEST_F(ComputerTest, GateDrawsTwentyOrTwentySixValues) {
 
 TEST_F(ComputerTest, EqualDistancesKeepTheFirstCandidate) {
     // Block 12 fills (3, 17); the stones at columns 1 and 5 are both two columns away.
-    brett({"..1...", "1.B.1.", "B.1.B."});
-    EXPECT_EQ(waehle(), Ziel(1, 17));
+    set_board({"..1...", "1.B.1.", "B.1.B."});
+    EXPECT_EQ(choose(), Target(1, 17));
     // The nearer one wins wherever it stands in the scan.
-    brett({"..1...", "1.B1..", "B.1B.."});
-    EXPECT_EQ(waehle(), Ziel(3, 17));
+    set_board({"..1...", "1.B1..", "B.1B.."});
+    EXPECT_EQ(choose(), Target(3, 17));
 }
 
-struct TauschFall {
+struct ExchangeCase {
     const char* name;
     int block;
-    Ziel letztes;
-    int16_t getauscht_vorher;
-    Ziel ziel;
-    Ziel letztes_nachher;
-    int16_t getauscht_nachher;
+    Target last;
+    int16_t getauscht_before;
+    Target target;
+    Target last_after;
+    int16_t getauscht_after;
 };
 
 TEST_F(ComputerTest, LastExchangeIsRefusedWhileGetauscht) {
-    const std::vector<TauschFall> faelle = {
-        {"block 11 refuses", 11, {2, 18}, kTrue, kKeins, {2, 18}, kTrue},
+    const std::vector<ExchangeCase> cases = {
+        {"block 11 refuses", 11, {2, 18}, kTrue, kNone, {2, 18}, kTrue},
         {"block 11 after no exchange", 11, {2, 18}, kFalse, {2, 18}, {2, 18}, kFalse},
         {"block 11 records its target", 11, {4, 4}, kTrue, {2, 18}, {2, 18}, kFalse},
-        {"block 1 refuses", 1, {2, 14}, kTrue, kKeins, {2, 14}, kTrue},
+        {"block 1 refuses", 1, {2, 14}, kTrue, kNone, {2, 14}, kTrue},
         {"block 9 does not refuse", 9, {4, 17}, kTrue, {4, 17}, {4, 17}, kFalse},
         {"block 9 keeps the last target", 9, {1, 1}, kTrue, {4, 17}, {1, 1}, kFalse},
         {"block 21 does not refuse", 21, {2, 18}, kTrue, {2, 18}, {2, 18}, kTrue},
     };
-    for (const TauschFall& f : faelle) {
+    for (const ExchangeCase& f : cases) {
         SCOPED_TRACE(f.name);
-        brett(kBlockFaelle[static_cast<size_t>(f.block - 1)].reihen);
-        letztes_ziel_x = static_cast<int16_t>(f.letztes.first);
-        letztes_ziel_y = static_cast<int16_t>(f.letztes.second);
-        getauscht = f.getauscht_vorher;
-        EXPECT_EQ(waehle(), f.ziel);
-        EXPECT_EQ(Ziel(letztes_ziel_x, letztes_ziel_y), f.letztes_nachher);
-        EXPECT_EQ(getauscht, f.getauscht_nachher);
+        set_board(kBlockCases[static_cast<size_t>(f.block - 1)].rows);
+        letztes_ziel_x = static_cast<int16_t>(f.last.first);
+        letztes_ziel_y = static_cast<int16_t>(f.last.second);
+        getauscht = f.getauscht_before;
+        EXPECT_EQ(choose(), f.target);
+        EXPECT_EQ(Target(letztes_ziel_x, letztes_ziel_y), f.last_after);
+        EXPECT_EQ(getauscht, f.getauscht_after);
     }
 }
 
@@ -223,54 +223,54 @@ TEST_F(ComputerTest, RefusalDiscardsTheTargetAcceptedBefore) {
     // Block 5 accepts the stone at column 1 (two away), then refuses the nearer one at column 4
     // because it would push the reserved foreign stone of c c X c c aside; the refusal leaves
     // nothing, and the best distance stays at 1 for the blocks after it.
-    brett({"..1...", "..1...", "1.B1..", "BB1B..", "BB1B.."});
+    set_board({"..1...", "..1...", "1.B1..", "BB1B..", "BB1B.."});
     taktik_chance = 0;
-    EXPECT_EQ(waehle(), kKeins);
-    EXPECT_EQ(waehle(nur(5)), kKeins);
+    EXPECT_EQ(choose(), kNone);
+    EXPECT_EQ(choose(only(5)), kNone);
     // Block 12 may push reserved stones aside.
     taktik_chance = 1;
-    EXPECT_EQ(waehle(), Ziel(3, 16));
+    EXPECT_EQ(choose(), Target(3, 16));
 }
 
 TEST_F(ComputerTest, ReservedStones) {
     // The foreign stone (2, 16) beside block 5's target is reserved in its own column B B B B:
     // blocks 1 to 8 do not push it aside, block 12 does.
-    const std::vector<std::string> geschoben = {"1B....", "BB1...", "1BB...", "1BB..."};
-    brett(geschoben);
+    const std::vector<std::string> pushed = {"1B....", "BB1...", "1BB...", "1BB..."};
+    set_board(pushed);
     taktik_chance = 0;
-    EXPECT_EQ(waehle(), kKeins);
+    EXPECT_EQ(choose(), kNone);
     taktik_chance = 1;
-    EXPECT_EQ(waehle(), Ziel(2, 16));
+    EXPECT_EQ(choose(), Target(2, 16));
 
     // Block 1's only candidate (3, 14) is the middle stone of 2 2 1 2 2: reserved, never taken.
     taktik_chance = 0;
-    brett({"..2...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."});
-    EXPECT_EQ(waehle(), kKeins);
-    brett({"..3...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."});
-    EXPECT_EQ(waehle(), Ziel(2, 14));
+    set_board({"..2...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."});
+    EXPECT_EQ(choose(), kNone);
+    set_board({"..3...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."});
+    EXPECT_EQ(choose(), Target(2, 14));
 }
 
 TEST_F(ComputerTest, ReservedForeignStoneIsNotPushedAsideFromEitherSide) {
     // Block 5 fills the foreign stone's cell (4, 16) from one column away. In c c X c c the
     // foreign stone is reserved, and the exchange that would push it aside is refused whichever
     // side the candidate comes from; in c c X c it is not reserved.
-    const std::vector<std::tuple<const char*, std::vector<std::string>, Ziel>> faelle = {
-        {"from the left, reserved", {"...1..", "...1..", "..1B..", "..B1..", "..B1.."}, kKeins},
-        {"from the right, reserved", {"...1..", "...1..", "...B1.", "...1B.", "...1B."}, kKeins},
+    const std::vector<std::tuple<const char*, std::vector<std::string>, Target>> cases = {
+        {"from the left, reserved", {"...1..", "...1..", "..1B..", "..B1..", "..B1.."}, kNone},
+        {"from the right, reserved", {"...1..", "...1..", "...B1.", "...1B.", "...1B."}, kNone},
         {"from the left", {"......", "...1..", "..1B..", "..B1..", "..B1.."}, {3, 16}},
         {"from the right", {"......", "...1..", "...B1.", "...1B.", "...1B."}, {4, 16}},
     };
     taktik_chance = 0;
-    for (const auto& [name, reihen, ziel] : faelle) {
+    for (const auto& [name, rows, target] : cases) {
         SCOPED_TRACE(name);
-        brett(reihen);
-        EXPECT_EQ(waehle(), ziel);
-        EXPECT_EQ(waehle(nur(5)), ziel);
+        set_board(rows);
+        EXPECT_EQ(choose(), target);
+        EXPECT_EQ(choose(only(5)), target);
     }
 }
 
 TEST_F(ComputerTest, ForeignStoneGoesToTheEmptySide) {
-    const std::vector<std::pair<std::vector<std::string>, Ziel>> faelle = {
+    const std::vector<std::pair<std::vector<std::string>, Target>> cases = {
         // Block 13, both sides empty: to the right.
         {{"..1...", "..B...", ".B1B..", ".B1B.."}, {3, 16}},
         // Block 13, only the left side empty.
@@ -279,58 +279,58 @@ TEST_F(ComputerTest, ForeignStoneGoesToTheEmptySide) {
         {{"..1...", "..1...", "..B...", ".B1B.."}, {3, 17}},
         {{"..1...", "..1...", "..BB..", ".B1B.."}, {2, 17}},
     };
-    for (const auto& [reihen, ziel] : faelle) {
-        brett(reihen);
-        EXPECT_EQ(waehle(), ziel) << reihen[1];
+    for (const auto& [rows, target] : cases) {
+        set_board(rows);
+        EXPECT_EQ(choose(), target) << rows[1];
     }
 }
 
 TEST_F(ComputerTest, Block17InTheLastColumnAimsAtSpalten) {
     // The caller clamps ziel_x = spalten to spalten - 1.
-    brett({".....1", ".....B", ".....B", ".....1", ".....1"});
-    EXPECT_EQ(waehle(), Ziel(6, 15));
-    EXPECT_EQ(waehle(nur(17)), Ziel(6, 15));
+    set_board({".....1", ".....B", ".....B", ".....1", ".....1"});
+    EXPECT_EQ(choose(), Target(6, 15));
+    EXPECT_EQ(choose(only(17)), Target(6, 15));
 }
 
 TEST_F(ComputerTest, PairBlocksStopAtMarkedNeighbours) {
-    const std::vector<std::tuple<const char*, std::vector<std::string>, Ziel>> faelle = {
+    const std::vector<std::tuple<const char*, std::vector<std::string>, Target>> cases = {
         {"block 23 takes the stone two rows up", {".51...", ".43...", "162..."}, {2, 16}},
         // A lone 1 in row 17 beside an empty pair stops the search of (1, 18) before row 16.
-        {"a stop skips the higher rows", {".51...", ".43.17", "162.BB"}, kKeins},
+        {"a stop skips the higher rows", {".51...", ".43.17", "162.BB"}, kNone},
         // The stop at (3, 17) for start (1, 18) leaves the side flag set; the next start cell
         // (5, 18) finds nothing in row 17 and, its row ending beside the marked (6, 17), gives up
         // before reaching the 2 in row 16.
-        {"the row end stops with the side flag set", {"..24..", "..15..", "1.362."}, kKeins},
+        {"the row end stops with the side flag set", {"..24..", "..15..", "1.362."}, kNone},
         {"a lone stone at the row end does not stop", {"..24..", "..15.7", "1.3628"}, {3, 16}},
         // Block 22 stops at (6, 16) for start (4, 17), beside the empty pair (5, 16) (5, 17); the
         // side flag it leaves set ends block 23's search from (1, 18) at the paired (6, 17), so
         // the 1 at (3, 16) is never reached. Without that stop block 23 takes it.
-        {"the side flag carries over into the next block", {".912.4", ".384.5", "126755"}, kKeins},
+        {"the side flag carries over into the next block", {".912.4", ".384.5", "126755"}, kNone},
         {"no flag left over", {".912..", ".384.5", "126755"}, {2, 16}},
     };
-    for (const auto& [name, reihen, ziel] : faelle) {
+    for (const auto& [name, rows, target] : cases) {
         SCOPED_TRACE(name);
-        brett(reihen);
-        std::string allein;
+        set_board(rows);
+        std::string alone;
         for (int j = 1; j <= computer::kBlocks; ++j)
-            allein += " " + std::to_string(j) + ":" + ziel_text(waehle(nur(j)));
-        SCOPED_TRACE("each block alone:" + allein);
-        EXPECT_EQ(waehle(), ziel);
+            alone += " " + std::to_string(j) + ":" + target_text(choose(only(j)));
+        SCOPED_TRACE("each block alone:" + alone);
+        EXPECT_EQ(choose(), target);
     }
 }
 
 TEST_F(ComputerTest, OnlyCandidatesThatBeatTheBestDistanceCanStop) {
     // Block 23 from (5, 18): (2, 17) is accepted at distance 3; in row 16, (1, 16) is farther and
     // is passed over although its neighbour is marked, and (7, 16) at distance 2 is taken.
-    brett({"1....51", "213..45", "3246123"});
-    EXPECT_EQ(waehle(nur(23)), Ziel(6, 16));
+    set_board({"1....51", "213..45", "3246123"});
+    EXPECT_EQ(choose(only(23)), Target(6, 16));
 }
 
 TEST_F(ComputerTest, LeavesBoardAlone) {
-    brett({"1f3...", "B21...", "BBB...", "1BB...", "1BB..."});
-    const spielfeld vorher = spielfeld2;
+    set_board({"1f3...", "B21...", "BBB...", "1BB...", "1BB..."});
+    const spielfeld before = spielfeld2;
     wohin2();
-    EXPECT_EQ(spielfeld2, vorher);
+    EXPECT_EQ(spielfeld2, before);
 }
 
 }  // namespace

@@ -60,13 +60,13 @@ TEST_F(GameLoopTest, EachTimedStepRunsOnceMoreThanItsIntervalHasPassed) {
         int first_run;  // ms after the loop's start
     };
     const Case cases[] = {
-        {"gravity", &StepTimes::fall, 0, 28},
-        {"new stone 1", &StepTimes::stein1, 0, 1751},
-        {"new stone 2", &StepTimes::stein2, 0, 1501},
-        {"meter 1", &StepTimes::zaehl1, 0, 151},
-        {"meter 2", &StepTimes::zaehl2, 0, 161},
-        {"computer", &StepTimes::zug, 0, 201},
-        {"computer, early", &StepTimes::zug, 1, 181},
+        {"gravity", &StepTimes::gravity, 0, 28},
+        {"new stone 1", &StepTimes::stone1, 0, 1751},
+        {"new stone 2", &StepTimes::stone2, 0, 1501},
+        {"meter 1", &StepTimes::meter1, 0, 151},
+        {"meter 2", &StepTimes::meter2, 0, 161},
+        {"computer", &StepTimes::computer, 0, 201},
+        {"computer, early", &StepTimes::computer, 1, 181},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.step);
@@ -84,10 +84,10 @@ TEST_F(GameLoopTest, EachTimedStepRunsOnceMoreThanItsIntervalHasPassed) {
 
 TEST_F(GameLoopTest, StepsRunWhereTheGameCanSeeThem) {
     StepTimes t = loop_start();
-    run_until(t, kStart, [&] { return t.stein2 != kStart; });
+    run_until(t, kStart, [&] { return t.stone2 != kStart; });
     EXPECT_EQ(folge_zeiger[2], 1);
     EXPECT_EQ(folge_zeiger[1], 0);
-    run_until(t, kStart, [&] { return t.stein1 != kStart; });
+    run_until(t, kStart, [&] { return t.stone1 != kStart; });
     EXPECT_EQ(folge_zeiger[1], 1);
     EXPECT_EQ(folge_zeiger[2], 1);
 }
@@ -154,7 +154,7 @@ TEST_F(GameLoopTest, PauseHidesTheBoardAndRestartsTheClockSecond) {
     EXPECT_EQ(uhr_start, resumed);
     EXPECT_EQ(uhr_rest, 0);
     EXPECT_EQ(restzeit, 600);
-    for (uint32_t step : {t.zug, t.fall, t.stein1, t.stein2, t.zaehl1, t.zaehl2}) EXPECT_EQ(step, resumed);
+    for (uint32_t step : {t.computer, t.gravity, t.stone1, t.stone2, t.meter1, t.meter2}) EXPECT_EQ(step, resumed);
     EXPECT_EQ(folge_zeiger[1], 1);
     EXPECT_EQ(folge_zeiger[2], 1);
     EXPECT_EQ(run_until(t, resumed, [] { return restzeit == 599; }), 1000);
@@ -343,7 +343,7 @@ TEST_F(GameLoopTest, ProgressColumnCreepsTowardTheLeaderOnGravityTicks) {
         EXPECT_EQ(Form1->Picture13.Left, c.left);
         backend.advance(fall_intervall);
         loop_pass(t);
-        ASSERT_NE(t.fall, kStart);
+        ASSERT_NE(t.gravity, kStart);
         EXPECT_EQ(Form1->Picture13.Left, c.left_after);
         backend.clock = kStart;
     }

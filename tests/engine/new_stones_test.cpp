@@ -95,18 +95,18 @@ TEST_F(NewStonesTest, FillPercentageCountsSettledCellsAndRoundsHalfToEven) {
     // 8 columns hold 136 cells: 17 are 12.5 %, 51 are 37.5 %.
     const Case cases[] = {{8, 0, 0}, {8, 17, 12}, {8, 51, 38}, {8, 136, 100}, {9, 1, 1}, {6, 51, 50}};
     for (const Case& c : cases) {
-        for (int nr : {1, 2}) {
-            SCOPED_TRACE(testing::Message() << c.columns << " columns, " << c.settled << " settled, board " << nr);
+        for (int board : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << c.columns << " columns, " << c.settled << " settled, board " << board);
             use_columns(c.columns);
-            spielfeld& b = nr == 1 ? spielfeld1 : spielfeld2;
+            spielfeld& b = board == 1 ? spielfeld1 : spielfeld2;
             settle(b, c.settled);
             // Cells in motion or animation and the entry row do not count.
             if (c.settled < 100) {
                 b(1, 3) = 1010, b(1, 4) = 105, b(2, 4) = 10003, b(3, 4) = 20000, b(4, 4) = 30041;
                 b(5, 1) = 3;
             }
-            nr == 1 ? neuer_stein1(0) : neuer_stein2(0);
-            EXPECT_EQ(nr == 1 ? fuellung1 : fuellung2, c.percent);
+            board == 1 ? neuer_stein1(0) : neuer_stein2(0);
+            EXPECT_EQ(board == 1 ? fuellung1 : fuellung2, c.percent);
         }
     }
 }

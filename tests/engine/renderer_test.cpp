@@ -66,7 +66,7 @@ protected:
 
     static void set_columns(int16_t n) {
         spalten = n;
-        spalten_werte_setzen();
+        set_column_values();
         Form1->Picture1.Width = spielfeld_breite;
         Form1->Picture3.Width = spielfeld_breite;
         loesche_spielfeld();

@@ -67,20 +67,14 @@ class WholeGame : public GameTest, public ::testing::WithParamInterface<Replay> 
 TEST_P(WholeGame, PlaysAsRecorded) {
     const Replay& replay = GetParam();
     backend.seed = replay.seed;
-    backend.folder = ZANDORIX_BINARY_DIR;
     backend.keep_frames = false;
-    Randomize(replay.seed);
 
-    // The game's opening as the start procedure runs it.
+    // The settings as the start procedure and the menu leave them, then the program's own way in.
     schwierigkeit = replay.difficulty;
     spielzeit_wahl = 1;
     restzeit = 600;
     spielsekunden = -1;
-    spiel_initialisieren();
-    show_uhr();
-    steinfolge_erzeugen();
-    Form1->Show();
-    spielfelder_aufbauen();
+    open_game();
 
     const uint32_t start = backend.clock;
     const uint32_t end = start + static_cast<uint32_t>(replay.minutes) * 60000u;

@@ -6,6 +6,7 @@
 #include "frame/state.h"
 #include "support/fresh_start.h"
 #include "support/game_test.h"
+#include "support/temp_folder.h"
 
 namespace {
 class DisplayModeTest : public GameTest {};
@@ -43,7 +44,9 @@ TEST_F(DisplayModeTest, KeepsTheSizeAtStartAndGivesItBackAtTheEnd) {
         rt::TestBackend machine;
         fresh_start(machine);
         machine.display = start;
-        machine.folder = ZANDORIX_BINARY_DIR;
+        TempFolder folder;
+        folder.link_sounds();
+        machine.folder = folder.path().string();
         rt::set_quit_handler([] { programm_beenden(); });
         machine.close_window();
 

@@ -99,7 +99,7 @@ TEST_F(GameSetup, ScaleAndWidthFollowTheColumnCount) {
     } cases[] = {{9, 473}, {8, 420}, {7, 367}, {6, 315}, {5, 315}};
     for (const auto& c : cases) {
         spalten = c.columns;
-        spalten_werte_setzen();
+        set_column_values();
         EXPECT_EQ(skala, c.scale) << c.columns;  // 5 columns keep the last scale
         EXPECT_EQ(spielfeld_breite, c.columns * 32);
     }

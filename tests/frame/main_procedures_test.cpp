@@ -8,6 +8,7 @@
 #include "runtime/pictures.h"
 #include "support/game_test.h"
 #include "support/menu_player.h"
+#include "support/temp_folder.h"
 
 namespace {
 bool frame_shows(const Image& frame, int left, int top, const Image& picture) {
@@ -22,7 +23,9 @@ class Spine : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        backend.folder = ZANDORIX_BINARY_DIR;  // the build puts sound/ there
+        // The program's folder is the test's own: it holds the sounds but no high-score file.
+        folder.link_sounds();
+        backend.folder = folder.path().string();
         backend.display = {1920, 1080};
         backend.key_down(vk::Escape, 0);  // the game ends at its first pass
     }
@@ -34,6 +37,7 @@ protected:
             EXPECT_TRUE(ends_program([] { programm_beenden(); }));
         }
     }
+    TempFolder folder;
 };
 
 TEST_F(Spine, StartsTheFirstGameWithTheDefaultsAndShutsDownGivingTheDisplayBack) {
@@ -44,7 +48,7 @@ TEST_F(Spine, StartsTheFirstGameWithTheDefaultsAndShutsDownGivingTheDisplayBack)
     EXPECT_EQ(hs_schwierigkeit, 2);
     EXPECT_EQ(hs_spielzeit, 1);
     EXPECT_EQ(spalten, 9);
-    EXPECT_EQ(sound_pfad, std::string(ZANDORIX_BINARY_DIR) + "/sound/");
+    EXPECT_EQ(sound_pfad, folder.file("sound") + "/");
     EXPECT_EQ(alte_breite, 1920);
     EXPECT_EQ(alte_hoehe, 1080);
     EXPECT_EQ(start_signal, kFalse);
@@ -75,6 +79,7 @@ TEST_F(Spine, TheGameLoopStartsWithTheFirstSecondCounted) {
     run_program();
     EXPECT_EQ(spielsekunden, 0);
 }
+
 TEST_F(Spine, WaitsInTheMenuUntilANameIsConfirmedThenPlaysTheChosenGame) {
     // "schwer" and "30 min" chosen in the menu, then Start; Enter on the empty name does nothing,
     // and the name typed a second later starts the game.
@@ -114,5 +119,16 @@ TEST_F(Spine, WaitsInTheMenuShowingNormalAndTenMinutesChosen) {
         SCOPED_TRACE(face.picture);
         EXPECT_TRUE(frame_shows(backend.frame, face.left, face.top, embedded_picture(face.picture)));
     }
+}
+
+TEST_F(Spine, LoadsTheHighScoresOfTheProgramsFolderAtStart) {
+    highscore_laden();  // the defaults: there is no file yet
+    hs_name[3][2][1] = "ZOE";
+    highscore_speichern();
+    hs_name[3][2][1].clear();
+    start_game();
+    run_program();
+    EXPECT_EQ(hs_name[3][2][1], "ZOE");
+    EXPECT_EQ(hs_name[4][2][1], "Kelvaro");
 }
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -67,7 +68,22 @@ TEST_F(PictureStoreTest, EveryElementHoldsItsOwnPictureAtItsSize) {
             ++elements;
         }
     }
-    EXPECT_EQ(elements, static_cast<int>(stored_pictures().size()));
+    const auto names = embedded_picture_names();
+    const auto in_store = [](std::string_view n) { return n.starts_with("form2/"); };
+    EXPECT_EQ(elements, std::ranges::count_if(names, in_store));
+}
+
+TEST_F(PictureStoreTest, ANameWithoutAMemberIsAnError) {
+    struct Case {
+        const char* set;
+        int index;
+    };
+    const Case cases[] = {{"picture3", -1}, {"picture16", 0}, {"Picture1", 0}, {"", -1},
+                          {"picture1", 13}, {"picture9", -1}, {"picture13", 0}};
+    for (const Case& c : cases)
+        EXPECT_ANY_THROW(Form2->element(c.set, c.index)) << c.set << " " << c.index;
+    EXPECT_EQ(&Form2->element("picture9", 49), &Form2->Picture9[49]);
+    EXPECT_EQ(&Form2->element("picture14", -1), &Form2->Picture14);
 }
 
 // A mask is black exactly where its image is not, and white elsewhere, so that AND then XOR

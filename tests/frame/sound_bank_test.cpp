@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -55,7 +56,7 @@ protected:
         int exit_code = -1;
         ::testing::internal::CaptureStderr();
         try {
-            sound_geraet_erstellen();
+            create_sound_device();
         } catch (const rt::ProgramEnd& end) {
             exit_code = end.exit_code;
         }
@@ -69,7 +70,7 @@ protected:
 
 TEST_F(SoundBankTest, LoadsTheSeventeenSlotsInTableOrder) {
     sound_pfad = std::string(ZANDORIX_BINARY_DIR) + "/sound/";
-    sound_geraet_erstellen();
+    create_sound_device();
 
     const std::vector<std::pair<int, const char*>> expected = {
         {0, "0.wav"},   {1, "1.wav"},   {2, "2.wav"},   {3, "3.wav"},   {4, "4.wav"},   {5, "5.wav"},
@@ -111,6 +112,31 @@ TEST_F(SoundBankTest, ABrokenInstallationEndsNamingTheFileAndGivesTheDisplayBack
     }
 }
 
+TEST_F(SoundBankTest, AFileThatCannotBeReadIsToldInTheSystemsWordsInOneLine) {
+    struct Case {
+        const char* name;
+        std::function<void(const fs::path&)> spoil;
+        const char* reason;
+    };
+    std::vector<Case> cases = {
+        {"missing", [](const fs::path& file) { fs::remove(file); }, "No such file or directory"},
+        {"a folder", [](const fs::path& file) { fs::remove(file), fs::create_directory(file); }, "Is a directory"},
+    };
+    if (geteuid() != 0)  // root reads every file
+        cases.push_back({"unreadable", [](const fs::path& file) { fs::permissions(file, fs::perms::none); },
+                         "Permission denied"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path file = folder / "6.wav";
+        c.spoil(file);
+        std::string diagnostics;
+        EXPECT_EQ(create_device(diagnostics), 1);
+        EXPECT_EQ(diagnostics, "zandorix: cannot load the sound file " + file.string() + ": " + c.reason + "\n");
+        fs::remove_all(file);
+        std::ofstream(file) << "RIFF";
+    }
+}
+
 TEST_F(SoundBankTest, WithoutAnAudioDeviceTheGameGoesOnSilentlyAndSaysSoOnce) {
     recorder.audio_available = false;
     std::string diagnostics;
@@ -122,8 +148,8 @@ TEST_F(SoundBankTest, WithoutAnAudioDeviceTheGameGoesOnSilentlyAndSaysSoOnce) {
 }
 
 TEST_F(SoundBankTest, ReleasesTheSlotsInRisingOrder) {
-    sound_geraet_erstellen();
-    sound_freigeben();
+    create_sound_device();
+    release_sounds();
     std::vector<int> expected;
     for (int slot = 0; slot <= 16; ++slot) expected.push_back(slot);
     EXPECT_EQ(recorder.sounds_released, expected);

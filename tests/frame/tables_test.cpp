@@ -10,14 +10,14 @@ class TablesTest : public GameTest {};
 
 TEST_F(TablesTest, SpeedTableAndGravityTickByClass) {
     struct Case {
-        int16_t klasse;
+        int16_t speed_class;
         int16_t fall_ms;
         double growth;
     };
     const Case cases[] = {{1, 30, 0.001}, {2, 27, 0.002}, {3, 24, 0.003}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.klasse);
-        tempo_klasse = c.klasse;
+        SCOPED_TRACE(c.speed_class);
+        tempo_klasse = c.speed_class;
         tempo_tabelle_setzen();
         for (int k = 1; k <= 3; ++k)
             for (int s = 1; s <= 3; ++s) EXPECT_EQ(tempo[k][s], 2500 - 250 * (k + s)) << k << "," << s;

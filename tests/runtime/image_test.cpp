@@ -62,11 +62,29 @@ TEST(BitBlt, ClipsToSourceAndDestination) {
     }
 }
 
-TEST(BitBlt, CopiesWithinOneImageWithoutSmearing) {
-    Image image(1, 4);
-    for (int y = 0; y < 4; ++y) image.at(0, y) = static_cast<uint32_t>(y + 1);
-    BitBlt(image, 0, 1, 1, 3, image, 0, 0, SRCCOPY);  // one row down
-    EXPECT_EQ(image.pixels, (std::vector<uint32_t>{1, 1, 2, 3}));
+TEST(BitBlt, WithinOneImageReadsTheSourceBeforeWriting) {
+    // Every pixel distinct, so a pixel read after it was written shows in the result.
+    auto pattern = [] {
+        Image image(6, 5);
+        for (size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = static_cast<uint32_t>(0x010203 * (i + 1));
+        return image;
+    };
+    struct Shift {
+        const char* name;
+        int dx, dy;
+    };
+    const Shift shifts[] = {{"right", 2, 1}, {"left", 0, 1}, {"down", 1, 2}, {"up", 1, 0},
+                            {"down right", 2, 2}, {"up left", 0, 0}, {"down left", 0, 2}, {"onto itself", 1, 1}};
+    for (RasterOp op : {SRCCOPY, SRCAND, SRCINVERT}) {
+        for (const Shift& s : shifts) {
+            SCOPED_TRACE(testing::Message() << s.name << ", op " << static_cast<int>(op));
+            Image image = pattern(), expected = pattern();
+            const Image source = pattern();
+            BitBlt(image, s.dx, s.dy, 4, 3, image, 1, 1, op);
+            BitBlt(expected, s.dx, s.dy, 4, 3, source, 1, 1, op);
+            EXPECT_EQ(image.pixels, expected.pixels);
+        }
+    }
 }
 
 TEST(Image, GrowingKeepsThePictureAndFillsBlack) {

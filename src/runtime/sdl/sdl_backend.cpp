@@ -43,12 +43,44 @@ int button_mask(uint8_t button) {
         default: return 1;
     }
 }
+
+// libwayland complains on standard error when it has no runtime folder, and it cannot connect
+// without one anyway: SDL tries every other driver then.
+void skip_wayland_without_runtime_folder() {
+    if (SDL_getenv("SDL_VIDEODRIVER") || SDL_getenv("XDG_RUNTIME_DIR")) return;
+    std::string drivers;
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+        const std::string name = SDL_GetVideoDriver(i);
+        if (name != "wayland") drivers += (drivers.empty() ? "" : ",") + name;
+    }
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+}
+
+// Without a display SDL falls back to drivers that show nothing; a game nobody sees would run
+// on unnoticed. They are taken only when asked for by name (SDL_VIDEODRIVER).
+std::string refuse_invisible_driver() {
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if (asked && *asked) return "";
+    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if (driver != "offscreen" && driver != "dummy" && driver != "evdev") return "";
+    const char* display = SDL_getenv("DISPLAY");
+    if (!display || !*display) return "cannot open a display: DISPLAY is not set (no desktop session?)";
+    return std::string("cannot open the display ") + display + ": no X server answers there";
+}
 }  // namespace
 
 bool SdlBackend::start(std::string& error) {
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // The runtime handles the signals itself, the same way for all four (end_on_signals).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    skip_wayland_without_runtime_folder();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         error = std::string("cannot open the display: ") + SDL_GetError();
+        return false;
+    }
+    error = refuse_invisible_driver();
+    if (!error.empty()) {
+        SDL_Quit();
         return false;
     }
     if (TTF_Init() != 0) {
@@ -73,7 +105,8 @@ SdlBackend::~SdlBackend() {
 
 uint32_t SdlBackend::now_ms() { return SDL_GetTicks(); }
 
-void SdlBackend::sleep_ms(uint32_t ms) { SDL_Delay(ms); }
+// A long pause is taken in short pieces so that closing the window is noticed within one.
+void SdlBackend::sleep_ms(uint32_t ms) { SDL_Delay(std::min<uint32_t>(ms, 10)); }
 
 uint32_t SdlBackend::clock_seed() { return std::random_device{}() ^ SDL_GetTicks(); }
 
@@ -126,6 +159,7 @@ void SdlBackend::wait_for_input(uint32_t max_ms) {
 
 void SdlBackend::present(const Image& frame) {
     if (!texture_) return;
+    show_window_once();
     SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(), frame.width * 4);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
@@ -164,8 +198,11 @@ void SdlBackend::open_window() {
     // manager takes care of full-screen requests.
     SDL_DisplayMode desktop{};
     if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) desktop.w = kLogicalWidth, desktop.h = kLogicalHeight;
+    // Hidden until its first frame: a start that fails before it (a broken sound file) leaves
+    // the screen alone instead of flashing an empty full-screen window.
     window_ = SDL_CreateWindow("Zandorix", 0, 0, desktop.w, desktop.h,
-                               SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+                               SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
+    window_shown_ = false;
     if (!window_) {
         std::fprintf(stderr, "zandorix: cannot open a window: %s\n", SDL_GetError());
         return;
@@ -180,6 +217,12 @@ void SdlBackend::open_window() {
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                  kLogicalWidth, kLogicalHeight);
     SDL_ShowCursor(SDL_ENABLE);
+}
+
+void SdlBackend::show_window_once() {
+    if (window_shown_) return;
+    SDL_ShowWindow(window_);
+    window_shown_ = true;
 }
 
 void SdlBackend::close_window() {

@@ -39,11 +39,13 @@ public:
 private:
     void open_window();
     void close_window();
+    void show_window_once();
     _TTF_Font* font(int point_size);
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    bool window_shown_ = false;
     bool audio_open_ = false;
     std::array<Mix_Chunk*, 32> chunks_{};
     std::array<_TTF_Font*, 96> fonts_{};

@@ -1,0 +1,43 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The layout of "highscore.dat": 180 lines of four double-quoted fields (points, name, seconds
+// played, level) separated by commas, every line ended by CR LF. Every character of a field is
+// stored one byte higher by kHighscoreShift; quotes, commas and line ends are not shifted.
+constexpr int kHighscoreLines = 180;
+constexpr int kHighscoreShift = 3;  // 2 would turn a space into a quote
+
+struct HighscoreEntry {
+    double punkte = 0;
+    std::string name;
+    std::string zeit;
+    std::string level;
+    bool operator==(const HighscoreEntry&) const = default;
+};
+
+// Where line 1..180 belongs: play time outermost, within it difficulty, within that place.
+struct HighscoreSlot {
+    int platz, schwierigkeit, spielzeit;
+};
+HighscoreSlot highscore_slot(int line);
+
+using HighscoreLines = std::array<HighscoreEntry, kHighscoreLines>;
+
+// The whole file. Names and seconds lose their end spaces; points and level are written as
+// plain decimal numbers ("03" becomes "3").
+std::string encode_highscore_file(const HighscoreLines& entries);
+
+struct HighscoreReading {
+    // Line n-1 holds line n's entry, or nothing when that line is missing or malformed.
+    std::array<std::optional<HighscoreEntry>, kHighscoreLines> lines;
+    int bad_lines = 0;           // lines of the 180 that are missing or malformed
+    bool trailing_data = false;  // anything after the 180th line end
+    bool damaged() const { return bad_lines > 0 || trailing_data; }
+};
+
+// Reads each of the 180 lines by its position, so a damaged line costs only its own entry.
+// A line is well-formed only when it could be written back exactly as it is read.
+HighscoreReading decode_highscore_file(std::string_view bytes);

@@ -1,0 +1,70 @@
+#include <cstdio>
+
+#include "frame/highscore_file.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
+#include "runtime/files.h"
+#include "runtime/system.h"
+#include "runtime/text.h"
+
+namespace {
+// A whole file is some 7 KB; anything much larger is damaged and is not read to its end.
+constexpr size_t kMostBytesRead = 64 * 1024;
+
+std::string highscore_path() { return AppPath() + "/highscore.dat"; }
+
+HighscoreEntry default_entry(const HighscoreSlot& s) {
+    return {8500.0 + 2000 * s.spielzeit - 500 * s.platz, "Kelvaro", CStr(600 * s.spielzeit), "1"};
+}
+
+void store(const HighscoreSlot& s, const HighscoreEntry& e) {
+    hs_punkte[s.platz][s.schwierigkeit][s.spielzeit] = e.punkte;
+    hs_name[s.platz][s.schwierigkeit][s.spielzeit] = e.name;
+    hs_zeit[s.platz][s.schwierigkeit][s.spielzeit] = e.zeit;
+    hs_level[s.platz][s.schwierigkeit][s.spielzeit] = e.level;
+}
+
+HighscoreEntry stored(const HighscoreSlot& s) {
+    return {hs_punkte[s.platz][s.schwierigkeit][s.spielzeit], hs_name[s.platz][s.schwierigkeit][s.spielzeit],
+            hs_zeit[s.platz][s.schwierigkeit][s.spielzeit], hs_level[s.platz][s.schwierigkeit][s.spielzeit]};
+}
+}  // namespace
+
+void highscore_laden() {
+    // Whatever the file lacks keeps its default entry.
+    for (int line = 1; line <= kHighscoreLines; ++line) store(highscore_slot(line), default_entry(highscore_slot(line)));
+
+    const std::string path = highscore_path();
+    if (!FileExists(path)) return;
+    std::string bytes, error;
+    bool whole = false;
+    if (!read_file_start(path, kMostBytesRead, bytes, whole, error)) {
+        std::fprintf(stderr, "zandorix: %s; the high scores start from the default lists\n", error.c_str());
+        return;
+    }
+    const HighscoreReading reading = decode_highscore_file(bytes);
+    for (int line = 1; line <= kHighscoreLines; ++line) {
+        const auto& entry = reading.lines[static_cast<size_t>(line - 1)];
+        if (entry) store(highscore_slot(line), *entry);
+    }
+    // The file is left as it is: the next save replaces it whole.
+    if (reading.bad_lines > 0) {
+        std::fprintf(stderr,
+                     "zandorix: the high-score file %s is damaged: %d of its %d lines are missing or unreadable "
+                     "and hold default entries until the next save\n",
+                     path.c_str(), reading.bad_lines, kHighscoreLines);
+    } else if (reading.trailing_data || !whole) {
+        std::fprintf(stderr, "zandorix: the high-score file %s is damaged: what follows its %d lines is ignored\n",
+                     path.c_str(), kHighscoreLines);
+    }
+}
+
+void highscore_speichern() {
+    HighscoreLines entries;
+    for (int line = 1; line <= kHighscoreLines; ++line) entries[static_cast<size_t>(line - 1)] = stored(highscore_slot(line));
+    std::string error;
+    if (!replace_file(highscore_path(), encode_highscore_file(entries), error)) {
+        std::fprintf(stderr, "zandorix: the high scores were not saved (%s); %s is unchanged\n", error.c_str(),
+                     highscore_path().c_str());
+    }
+}

@@ -1,0 +1,259 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/game_screen.h"
+#include "engine/procedures.h"
+#include "engine/side.h"
+#include "engine/state.h"
+#include "frame/picture_store.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
+#include "support/game_test.h"
+
+namespace {
+using namespace feldwert;
+
+struct Cell {
+    int x, y;
+};
+
+class LevelEnd : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        start(2);
+    }
+
+    void start(int16_t difficulty) {
+        schwierigkeit = difficulty;
+        spiel_initialisieren();
+        loesche_spielfeld();
+        restzeit = 300;
+        backend.sounds_played.clear();
+    }
+
+    // The values a difficulty has reached by some level, with boards to match.
+    static void reached(int16_t colours, int16_t columns, int16_t speed_class, int16_t computer) {
+        stein_arten = colours;
+        tempo_klasse = speed_class;
+        computer_level = computer;
+        spalten = 9;
+        loesche_spielfeld();  // all nine columns in play first
+        spalten = columns;
+        build_walls();
+        set_column_values();
+        place_boards();
+    }
+
+    static void lead(int16_t winner, int16_t winner_groups) {
+        const auto other = static_cast<int16_t>(20 - winner_groups);
+        gruppen1 = winner == 1 ? winner_groups : other;
+        gruppen2 = winner == 1 ? other : winner_groups;
+        fuehrung = winner == 1 ? 352 : 416;
+    }
+};
+
+TEST_F(LevelEnd, WinnerTakesSecondsByItsGroupsAndOnlyThePlayerScores) {
+    struct Case {
+        int16_t winner, groups, seconds;
+    };
+    // Halves go to the even neighbour, for the bonus and the malus alike.
+    const Case cases[] = {{1, 10, 15}, {1, 11, 16}, {1, 13, 20}, {1, 17, 26}, {1, 19, 28}, {1, 20, 30},
+                          {2, 10, -15}, {2, 11, -16}, {2, 13, -20}, {2, 17, -26}, {2, 19, -28}, {2, 20, -30}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("winner " + std::to_string(c.winner) + " with " + std::to_string(c.groups));
+        start(2);
+        level = 3;
+        gesamtpunkte = 1000;
+        pos_x1 = 4, pos_y1 = 9;
+        lead(c.winner, c.groups);
+        balken_pos = 100;
+        Form1->Picture13.hDC().fill(rgb(1, 2, 3));
+        next_level();
+        EXPECT_EQ(restzeit, 300 + c.seconds);
+        EXPECT_EQ(popup_sekunden, c.seconds);
+        EXPECT_EQ(popup_art, c.winner);
+        EXPECT_EQ(popup_zeit, 0);
+        EXPECT_EQ(popup_x, 4);
+        EXPECT_EQ(popup_y, 9);
+        EXPECT_EQ(gesamtpunkte, c.winner == 1 ? 1300 : 1000);
+        if (c.winner == 1) {
+            EXPECT_EQ(popup_punkte, 300);
+        }
+        EXPECT_EQ(backend.sounds_played, std::vector<int>{c.winner == 1 ? 10 : 9});
+        EXPECT_EQ(level, 4);
+        EXPECT_EQ(gruppen1, 0);
+        EXPECT_EQ(gruppen2, 0);
+        EXPECT_EQ(gruppen_ziel, 20);
+        EXPECT_EQ(balken_pos, 416);
+        EXPECT_EQ(Form1->Picture13.Picture().pixels, Form2->Picture13.Picture().pixels);
+    }
+}
+
+TEST_F(LevelEnd, WinnerLosesItsLowestBlocksteineUpToTwoFewerThanItsColumns) {
+    struct Case {
+        const char* what;
+        int16_t columns;
+        std::vector<Cell> blocksteine;
+        size_t cleared;  // the first ones listed
+    };
+    const Case cases[] = {
+        {"nine columns: 7 of 10, from the bottom, left to right",
+         9,
+         {{2, 18}, {5, 18}, {8, 18}, {1, 17}, {3, 17}, {4, 17}, {6, 17}, {9, 17}, {2, 3}, {7, 2}},
+         7},
+        {"six columns: 4", 6, {{4, 18}, {1, 17}, {2, 17}, {6, 17}, {3, 9}}, 4},
+        {"fewer than the limit: all", 9, {{5, 15}, {5, 2}}, 2},
+    };
+    for (int16_t winner : {1, 2})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (winner == 1 ? ", player wins" : ", computer wins"));
+            start(2);
+            reached(7, c.columns, 2, 3);
+            BoardSide& side = winner == 1 ? side1() : side2();
+            // Not cleared: other attack stones, the entry row, anything beneath them.
+            side.board(1, 18) = reihenstein;
+            side.board(3, 18) = kreuzstein;
+            side.board(4, 1) = blockstein;
+            for (const Cell& b : c.blocksteine) side.board(b.x, b.y) = blockstein;
+            spielfeld expected = side.board;
+            for (size_t i = 0; i < c.cleared; ++i) expected(c.blocksteine[i].x, c.blocksteine[i].y) = verschwinden;
+            const spielfeld loser = side.other().board;
+            lead(winner, 12);
+            next_level();
+            EXPECT_EQ(side.board, expected);
+            EXPECT_EQ(side.other().board, loser);
+            std::vector<int> sounds(c.cleared, 4);
+            sounds.push_back(winner == 1 ? 10 : 9);
+            EXPECT_EQ(backend.sounds_played, sounds);
+        }
+}
+
+TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
+    struct Values {
+        int16_t stein_arten, spalten, tempo_klasse, computer_level;
+    };
+    struct Case {
+        int16_t difficulty;
+        int reached_level;
+        Values before, after;
+    };
+    const Case cases[] = {
+        {1, 8, {6, 9, 2, 3}, {7, 9, 2, 3}},
+        {1, 15, {7, 9, 2, 4}, {7, 8, 3, 4}},
+        {1, 30, {9, 8, 3, 6}, {9, 7, 3, 7}},
+        {1, 46, {9, 6, 3, 7}, {9, 6, 3, 7}},
+        {2, 5, {7, 9, 2, 3}, {7, 9, 2, 4}},
+        {2, 10, {8, 9, 2, 4}, {8, 8, 3, 5}},
+        {2, 12, {8, 8, 3, 5}, {9, 8, 3, 5}},
+        {2, 31, {9, 6, 3, 7}, {9, 6, 3, 7}},
+        {3, 4, {8, 9, 3, 4}, {9, 9, 3, 5}},
+        {3, 21, {9, 7, 3, 7}, {9, 6, 3, 7}},
+        {3, 22, {9, 6, 3, 7}, {9, 6, 3, 7}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("difficulty " + std::to_string(c.difficulty) + " reaching " + std::to_string(c.reached_level));
+        start(c.difficulty);
+        reached(c.before.stein_arten, c.before.spalten, c.before.tempo_klasse, c.before.computer_level);
+        level = c.reached_level - 1;
+        tempo_stufe1 = 3, tempo_stufe2 = 1;
+        zuwachs1 = zuwachs2 = 0.5;
+        lead(1, 12);
+        next_level();
+        EXPECT_EQ(level, c.reached_level);
+        EXPECT_EQ(stein_arten, c.after.stein_arten);
+        EXPECT_EQ(spalten, c.after.spalten);
+        EXPECT_EQ(tempo_klasse, c.after.tempo_klasse);
+        EXPECT_EQ(computer_level, c.after.computer_level);
+        // What follows from them.
+        EXPECT_EQ(intervall1, 2500 - 250 * (c.after.tempo_klasse + 3));
+        EXPECT_EQ(intervall2, 2500 - 250 * (c.after.tempo_klasse + 1));
+        EXPECT_EQ(fall_intervall, 33 - 3 * c.after.tempo_klasse);
+        EXPECT_EQ(zuwachs1, 0.02);
+        EXPECT_EQ(zuwachs2, 0.02);
+        constexpr std::array<int16_t, 7> kZugIntervall{230, 200, 200, 190, 180, 175, 170};
+        EXPECT_EQ(zug_intervall, kZugIntervall[c.after.computer_level - 1]);
+        EXPECT_EQ(spielfeld_breite, 32 * c.after.spalten);
+        int16_t most_colour = 0, most_column = 0;
+        for (int n = 1; n <= 1000; ++n) {
+            most_colour = std::max(most_colour, folge[n]);
+            most_column = std::max(most_column, folge_spalte[n]);
+        }
+        EXPECT_EQ(most_colour, c.after.stein_arten);
+        EXPECT_EQ(most_column, c.after.spalten);
+    }
+}
+
+TEST_F(LevelEnd, ColumnThatLeavesPlayBecomesWallAndTheBoxesCloseIn) {
+    start(2);
+    reached(8, 9, 2, 4);
+    level = 9;
+    for (spielfeld* board : {&spielfeld1, &spielfeld2})
+        for (int y = 1; y <= 18; ++y) (*board)(9, y) = (*board)(8, y) = static_cast<int16_t>(1 + y % 5);
+    spielfeld1(9, 18) = 1030;  // whatever the column held
+    const spielfeld column8 = spielfeld1;
+    lead(2, 11);
+    next_level();
+
+    EXPECT_EQ(spalten, 8);
+    EXPECT_EQ(skala, 420);
+    for (const spielfeld* board : {&spielfeld1, &spielfeld2})
+        for (int y = 1; y <= 20; ++y) {
+            EXPECT_EQ((*board)(9, y), wand) << "row " << y;
+            EXPECT_EQ((*board)(8, y), y <= 18 ? column8(8, y) : wand) << "row " << y;
+        }
+
+    struct Box {
+        const char* name;
+        rt::PictureBox& box;
+        double left, top, width;
+    };
+    const Box boxes[] = {
+        {"Picture1", Form1->Picture1, -1, -1, 256}, {"Picture3", Form1->Picture3, -1, -1, 256},
+        {"Picture2", Form1->Picture2, 72, 24, 256}, {"Picture4", Form1->Picture4, 472, 24, 256},
+        {"Picture5", Form1->Picture5, 56, 568, -1}, {"Picture8", Form1->Picture8, 456, 568, -1},
+    };
+    for (const Box& b : boxes) {
+        SCOPED_TRACE(b.name);
+        EXPECT_TRUE(b.left < 0 || b.box.Left == b.left) << b.box.Left;
+        EXPECT_TRUE(b.top < 0 || b.box.Top == b.top) << b.box.Top;
+        EXPECT_TRUE(b.width < 0 || b.box.Width == b.width) << b.box.Width;
+    }
+
+    // A new game opens all nine columns again, at the old places.
+    start(2);
+    EXPECT_EQ(Form1->Picture2.Width, 288);
+    EXPECT_EQ(Form1->Picture2.Left, 56);
+    EXPECT_EQ(Form1->Picture4.Left, 456);
+}
+
+TEST_F(LevelEnd, CursorsAndTargetStayWithinTheColumnsInPlay) {
+    struct Case {
+        int level_before;  // 9: a column leaves play
+        int16_t pos_x1, pos_x2, ziel_x;
+        int16_t pos_x1_after, pos_x2_after, ziel_x_after;
+    };
+    const Case cases[] = {
+        {9, 8, 7, 8, 7, 7, 7},
+        {9, 6, 1, -1, 6, 1, -1},
+        {3, 8, 8, 8, 8, 8, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("level " + std::to_string(c.level_before) + ", cursor " + std::to_string(c.pos_x1));
+        start(2);
+        reached(8, 9, 2, 4);
+        level = c.level_before;
+        pos_x1 = c.pos_x1, pos_x2 = c.pos_x2, ziel_x = c.ziel_x;
+        lead(1, 15);
+        next_level();
+        EXPECT_EQ(pos_x1, c.pos_x1_after);
+        EXPECT_EQ(pos_x2, c.pos_x2_after);
+        EXPECT_EQ(ziel_x, c.ziel_x_after);
+    }
+}
+}  // namespace

@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/game_screen.h"
+#include "engine/procedures.h"
+#include "engine/side.h"
+#include "engine/state.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
+#include "support/game_test.h"
+
+namespace {
+using namespace feldwert;
+
+struct Cell {
+    int x, y;
+    int16_t code;
+};
+
+struct Twin {
+    const char* name;
+    BoardSide& (*side)();
+    void (*tick)();
+    void (*remove)();
+};
+const Twin kTwins[] = {{"board 1", side1, counting, delete_one}, {"board 2", side2, counting2, delete_one2}};
+
+class MeterTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        schwierigkeit = 1;
+        spiel_initialisieren();  // 9 columns, scale 473, growth step 0.002
+        loesche_spielfeld();
+        backend.sounds_played.clear();
+    }
+
+    // Clears both boards for the column count and lays the cells onto one of them.
+    static void lay(spielfeld& board, int16_t columns, const std::vector<Cell>& cells) {
+        spalten = columns;
+        set_column_values();
+        loesche_spielfeld();
+        for (const Cell& c : cells) board(c.x, c.y) = c.code;
+    }
+
+    static std::vector<Cell> blocksteine(int columns, int rows_from_bottom) {
+        std::vector<Cell> cells;
+        for (int x = 1; x <= columns; ++x)
+            for (int y = 18; y > 18 - rows_from_bottom; --y) cells.push_back({x, y, blockstein});
+        return cells;
+    }
+};
+
+TEST_F(MeterTest, ProgressGrowsByAQuarterOfTheShareOfBlocksteine) {
+    struct Case {
+        const char* what;
+        int16_t columns;
+        std::vector<Cell> cells;
+        double growth;
+    };
+    std::vector<Cell> seventeen;  // a column of them, wherever they stand
+    for (int y = 2; y <= 18; ++y) seventeen.push_back({4, y, blockstein});
+    const Case cases[] = {
+        {"none", 9, {}, 0},
+        // The share is single precision: 1700 / 153 as a float, then a quarter of it.
+        {"17 of 153", 9, seventeen, static_cast<double>(1700.0f / 153.0f) / 4},
+        {"full board", 9, blocksteine(9, 17), 25},
+        {"full board of 6 columns", 6, blocksteine(6, 17), 25},
+        {"only play rows and columns count", 8,
+         {{3, 1, blockstein}, {9, 18, blockstein}, {2, 18, reihenstein}, {3, 18, kreuzstein}, {4, 18, 20000},
+          {5, 10, blockstein}},
+         static_cast<double>(100.0f / 136.0f) / 4},
+    };
+    for (const Twin& twin : kTwins)
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(twin.name) + ": " + c.what);
+            BoardSide& side = twin.side();
+            lay(side.board, c.columns, c.cells);
+            side.stand = 100;
+            side.schwelle = skala;
+            twin.tick();
+            EXPECT_EQ(side.stand, 100 + c.growth);
+            EXPECT_TRUE(backend.sounds_played.empty());
+        }
+}
+
+TEST_F(MeterTest, ThresholdGrowsFasterEachTickUpToTheScale) {
+    for (const Twin& twin : kTwins) {
+        SCOPED_TRACE(twin.name);
+        BoardSide& side = twin.side();
+        side.schwelle = 400;
+        side.zuwachs = zuwachs_start;
+        twin.tick();
+        EXPECT_DOUBLE_EQ(side.schwelle, 400.022);
+        twin.tick();
+        EXPECT_DOUBLE_EQ(side.schwelle, 400.022 + 0.024);
+        EXPECT_DOUBLE_EQ(side.zuwachs, 0.024);
+
+        // Capped within the tick that passes the scale; a scale lowered by a level end
+        // cuts the threshold at the next tick.
+        side.schwelle = 472.99;
+        twin.tick();
+        EXPECT_EQ(side.schwelle, 473);
+        skala = 420;
+        twin.tick();
+        EXPECT_EQ(side.schwelle, 420);
+        skala = 473;
+    }
+}
+
+TEST_F(MeterTest, PassingTheThresholdRemovesOneRestingBlockstein) {
+    struct Case {
+        const char* what;
+        std::vector<Cell> cells;
+        double stand;
+        double stand_after;
+        Cell removed;  // x 0: nothing removed
+    };
+    // A full board grows the progress by exactly 25 against a threshold held at the scale.
+    std::vector<Cell> full = blocksteine(9, 17);
+    std::vector<Cell> falling;  // a row of blocksteine over empty cells
+    for (int x = 1; x <= 9; ++x) falling.push_back({x, 10, blockstein});
+    const Case cases[] = {
+        {"progress equal to the threshold", full, 448, 473, {0, 0, 0}},
+        {"progress just above", full, 448.5, 0.5, {1, 18, 0}},
+        {"every blockstein still falling", falling, 473, static_cast<double>(900.0f / 153.0f) / 4, {0, 0, 0}},
+        {"a resting one in the entry row alone", {{4, 1, blockstein}, {4, 2, 3}}, 480, 7, {0, 0, 0}},
+    };
+    for (const Twin& twin : kTwins)
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(twin.name) + ": " + c.what);
+            BoardSide& side = twin.side();
+            lay(side.board, 9, c.cells);
+            side.stand = c.stand;
+            side.schwelle = skala;
+            backend.sounds_played.clear();
+            spielfeld expected = side.board;
+            twin.tick();
+            EXPECT_DOUBLE_EQ(side.stand, c.stand_after);
+            if (c.removed.x == 0) {
+                EXPECT_EQ(side.board, expected);
+                EXPECT_TRUE(backend.sounds_played.empty());
+            } else {
+                // The full board: any of its resting blocksteine may go, exactly one of them.
+                int vanishing = 0;
+                for (int x = 1; x <= 9; ++x)
+                    for (int y = 2; y <= 18; ++y) vanishing += side.board(x, y) == verschwinden ? 1 : 0;
+                EXPECT_EQ(vanishing, 1);
+                EXPECT_EQ(backend.sounds_played, std::vector<int>{4});
+            }
+        }
+}
+
+// The search draws a few columns per row from the bottom up; a lone qualifying stone high up
+// is often missed in its row, and the search must come round again instead of leaving the board.
+TEST_F(MeterTest, DeleteOneAlwaysFindsTheOnlyQualifyingStone) {
+    struct Case {
+        const char* what;
+        int16_t columns;
+        std::vector<Cell> cells;
+        Cell target;
+    };
+    // Blocksteine that do not qualify: over an empty cell, over a falling stone, and ones
+    // outside play.
+    const std::vector<Cell> others = {{2, 10, blockstein}, {3, 17, blockstein}, {3, 18, 104}};
+    auto with = [&](std::vector<Cell> cells, Cell target) {
+        cells.insert(cells.end(), others.begin(), others.end());
+        cells.push_back(target);
+        return cells;
+    };
+    const Case cases[] = {
+        {"on the floor", 9, with({}, {9, 18, blockstein}), {9, 18, blockstein}},
+        {"at the top on a stone", 9, with({{5, 3, 2}}, {5, 2, blockstein}), {5, 2, blockstein}},
+        {"on a blockstein above an empty cell", 9, with({{7, 12, blockstein}}, {7, 11, blockstein}),
+         {7, 11, blockstein}},
+        {"six columns, others beyond play", 6, with({{8, 18, blockstein}, {9, 18, blockstein}}, {6, 4, blockstein}),
+         {6, 4, blockstein}},
+    };
+    for (const Twin& twin : kTwins)
+        for (const Case& c : cases)
+            for (uint32_t seed = 1; seed <= 300; ++seed) {
+                SCOPED_TRACE(std::string(twin.name) + ": " + c.what + ", seed " + std::to_string(seed));
+                BoardSide& side = twin.side();
+                lay(side.board, c.columns, c.cells);
+                if (c.columns == 6) side.board(6, 5) = 1;
+                Randomize(seed);
+                backend.sounds_played.clear();
+                spielfeld expected = side.board;
+                expected(c.target.x, c.target.y) = verschwinden;
+                twin.remove();
+                ASSERT_EQ(side.board, expected);
+                ASSERT_EQ(backend.sounds_played, std::vector<int>{4});
+            }
+}
+
+TEST_F(MeterTest, BarShowsFilledToTheProgressAndFromTheThreshold) {
+    struct Case {
+        double stand, schwelle;
+        int filled_to, filled_from;  // bar pixel columns; the progress may reach past 280
+    };
+    // With a scale of 400 a bar pixel is 400 / 280 of the meter, and halves land on whole values:
+    // p = 0.7 × stand, s = 0.7 × schwelle, each rounded on its own, a half to the even one.
+    const Case cases[] = {
+        {0, 400, 0, 280},
+        {15, 215, 10, 150},  // 10.5 and 150.5 go down
+        {25, 225, 18, 158},  // 17.5 and 157.5 go up
+        {100, 100, 70, 70},
+        {420, 400, 294, 280},  // the pass's tick runs past the bar's end
+    };
+    zuwachs_beschl = 0;
+    const Image& filled = Form1->Picture6.Picture();
+    const Image& empty = Form1->Picture7.Picture();
+    for (const Twin& twin : kTwins)
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(twin.name) + ": stand " + std::to_string(c.stand) + ", schwelle " +
+                         std::to_string(c.schwelle));
+            BoardSide& side = twin.side();
+            lay(side.board, 9, {});
+            skala = 400;
+            side.stand = c.stand;
+            side.schwelle = c.schwelle;
+            side.zuwachs = 0;
+            const Image before = side.meter().Picture();
+            twin.tick();
+            const Image& box = side.meter().Picture();
+            for (int y = 0; y < box.height; ++y)
+                for (int x = 0; x < box.width; ++x) {
+                    const int bx = x - 4, by = y - 4;
+                    uint32_t expected = before.at(x, y);
+                    if (bx >= 0 && bx < 280 && by >= 0 && by < 24) {
+                        const bool full = bx < c.filled_to || bx >= c.filled_from;
+                        expected = (full ? filled : empty).at(bx, by);
+                    }
+                    // Past the bar's end the copy shows what lies at the source's edge.
+                    if (bx >= 280 && bx < c.filled_to && bx < filled.width && by >= 0 && by < 24)
+                        expected = filled.at(bx, by);
+                    ASSERT_EQ(box.at(x, y), expected) << "at (" << x << ", " << y << ")";
+                }
+        }
+}
+}  // namespace

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/game_screen.h"
+#include "engine/procedures.h"
+#include "engine/state.h"
+#include "frame/picture_store.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
+#include "support/game_test.h"
+
+namespace {
+constexpr uint32_t kBoard = rgb(40, 80, 120);
+
+// A glyph drawn as a sprite over what lay beneath it.
+Image sprite_over(const Image& under, int x, int y, const Image& image, const Image& mask) {
+    Image out(22, 22);
+    for (int ty = 0; ty < 22; ++ty)
+        for (int tx = 0; tx < 22; ++tx) out.at(tx, ty) = (under.at(x + tx, y + ty) & mask.at(tx, ty)) ^ image.at(tx, ty);
+    return out;
+}
+
+bool region_is(const Image& img, int x, int y, const Image& expected) {
+    for (int ty = 0; ty < expected.height; ++ty)
+        for (int tx = 0; tx < expected.width; ++tx)
+            if (img.at(x + tx, y + ty) != expected.at(tx, ty)) return false;
+    return true;
+}
+
+class PopupTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        schwierigkeit = 2;
+        spiel_initialisieren();
+        loesche_spielfeld();
+    }
+
+    // Names the glyph at (x, y) of the buffer, drawn over the plain board colour: "g5" green 5,
+    // "o", "b", "r" the other colours, "bs" / "rs" the letter s, "r-" the minus sign, "." nothing.
+    static std::string glyph_at(const Image& buf, int x, int y) {
+        const PictureStore& s = Form2.get();
+        const Image plain(buf.width, buf.height, kBoard);
+        std::vector<std::pair<std::string, Image>> glyphs;
+        const std::pair<char, int> colours[] = {{'g', 0}, {'o', 20}, {'b', 30}, {'r', 40}};
+        for (const auto& [name, first] : colours)
+            for (int d = 0; d <= 9; ++d)
+                glyphs.emplace_back(std::string(1, name) + char('0' + d),
+                                    sprite_over(plain, x, y, s.Picture9[first + d].Picture(), s.Picture10[d].Picture()));
+        glyphs.emplace_back("bs", sprite_over(plain, x, y, s.Picture12[0].Picture(), s.Picture12[1].Picture()));
+        glyphs.emplace_back("rs", sprite_over(plain, x, y, s.Picture12[2].Picture(), s.Picture12[1].Picture()));
+        glyphs.emplace_back("r-", sprite_over(plain, x, y, s.Picture12[4].Picture(), s.Picture12[3].Picture()));
+        glyphs.emplace_back(".", Image(22, 22, kBoard));
+        for (const auto& [name, glyph] : glyphs)
+            if (region_is(buf, x, y, glyph)) return name;
+        return "?";
+    }
+
+    // The glyphs of a line, for the positions that lie wholly on the buffer.
+    static std::string line_at(int x0, int y) {
+        const Image& buf = Form1->Picture1.Picture();
+        std::string line;
+        for (int k = 1; k <= 6; ++k) {
+            const int x = x0 + 22 * (k - 1);
+            if (x + 22 > buf.width) break;
+            line += (k > 1 ? " " : "") + glyph_at(buf, x, y);
+        }
+        return line;
+    }
+};
+
+TEST_F(PopupTest, DrawsItsLinesInTheirColoursAndKeepsThemOnTheBoard) {
+    const int16_t n = spalten;
+    ASSERT_EQ(Form1->Picture1.Width.get(), 32 * n);  // lines are read as far as the buffer holds them
+    const struct {
+        const char* what;
+        int16_t kind, seconds;
+        double points;
+        int16_t column, column_after;
+        const char* points_line;
+        const char* seconds_line;
+    } cases[] = {
+        {"group at the last column", 0, 0, 150, n, static_cast<int16_t>(n - 2), "g1 g5 g0 .", ". . . ."},
+        // The third digit sticks out by two pixels and is cut off.
+        {"group one column in", 0, 0, 150, static_cast<int16_t>(n - 1), static_cast<int16_t>(n - 1), "g1 g5", ". ."},
+        {"two digits", 0, 0, 80, n, static_cast<int16_t>(n - 1), "g8 g0", ". ."},
+        {"seven digits", 0, 0, 1234567, 1, 1, "g1 g2 g3 g4 g5 g6", ". . . . . ."},
+        {"level bonus", 1, 18, 300, 2, 2, "o3 o0 o0 . . .", "b1 b8 bs . . ."},
+        {"player's full board", 3, -60, 0, 2, 2, ". . . . . .", "r- r6 r0 rs . ."},
+        {"lost level", 2, -5, 0, 2, 2, ". . . . . .", "r- r0 r5 rs . ."},
+        {"computer's full board", 2, 60, 0, 2, 2, ". . . . . .", "b6 b0 bs . . ."},
+        {"few seconds won", 2, 7, 0, 2, 2, ". . . . . .", "b7 bs . . . ."},
+        // The clamp counts the last points' digits even when no points are drawn.
+        {"penalty after a group", 3, -60, 150, n, static_cast<int16_t>(n - 2), ". . . .", "r- r6 r0 rs"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Form1->Picture1.hDC().fill(kBoard);
+        popup_art = c.kind;
+        popup_sekunden = c.seconds;
+        popup_punkte = c.points;
+        popup_x = c.column;
+        popup_y = 10;
+        popup_zeit = 3;
+        show_points(popup_art, popup_sekunden);
+        EXPECT_EQ(popup_x, c.column_after);
+        const int x0 = 32 * (c.column_after - 1), y = 32 * 9 - 6;
+        EXPECT_EQ(line_at(x0, y), c.points_line);
+        EXPECT_EQ(line_at(x0, y - 22), c.seconds_line);
+        EXPECT_EQ(popup_zeit, 3.5);
+        EXPECT_EQ(popup_art, c.kind);
+        EXPECT_EQ(popup_sekunden, c.seconds);
+    }
+}
+
+// The popup rises a pixel with each frame of board 1, over the cells just drawn, for 65
+// frames; then the board shows without it.
+TEST_F(PopupTest, RisesWithEachFrameOfBoardOneForSixtyFiveFrames) {
+    zeichne_spielfeld(0);
+    const Image board = Form1->Picture2.Picture();
+    const PictureStore& s = Form2.get();
+
+    popup_art = 0;
+    popup_sekunden = 0;
+    popup_punkte = 5;
+    popup_x = 3;
+    popup_y = 12;
+    popup_zeit = 0;
+    std::vector<double> timer;
+    for (int frame = 0; frame < 65; ++frame) {
+        zeichne_spielfeld2(0);  // the computer's board does not move it
+        zeichne_spielfeld(0);
+        timer.push_back(popup_zeit);
+        // The shown box starts at row 2 of the buffer.
+        const int y = 32 * 11 - frame - 32;
+        if (frame == 0 || frame == 64) {
+            EXPECT_TRUE(region_is(Form1->Picture2.Picture(), 64, y,
+                                  sprite_over(board, 64, y, s.Picture9[5].Picture(), s.Picture10[5].Picture())))
+                << "frame " << frame;
+        }
+    }
+    EXPECT_EQ(timer.front(), 0.5);
+    EXPECT_EQ(timer[63], 32);
+    EXPECT_EQ(timer.back(), -1);
+    zeichne_spielfeld(0);
+    EXPECT_EQ(popup_zeit, -1);
+    EXPECT_EQ(Form1->Picture2.Picture().pixels, board.pixels);
+}
+}  // namespace

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "frame/highscore_file.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
+#include "support/game_test.h"
+#include "support/temp_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+class HighscoreStore : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        backend.folder = folder.path().string();
+    }
+
+    std::string file() const { return folder.file("highscore.dat"); }
+
+    // Gives every entry of the nine lists its own values, so a misplaced line shows.
+    static void fill_distinct() {
+        for (int t = 1; t <= 3; ++t)
+            for (int d = 1; d <= 3; ++d)
+                for (int p = 1; p <= 20; ++p) {
+                    hs_punkte[p][d][t] = 100000 - 1000 * p - 100 * d - 10 * t;
+                    hs_name[p][d][t] = std::string(1, static_cast<char>('A' + p)) + " " + std::to_string(d * 10 + t);
+                    hs_zeit[p][d][t] = std::to_string(600 * t - p);
+                    hs_level[p][d][t] = std::to_string(p % 7 + 1);
+                }
+    }
+
+    // Loads and returns what was said on standard error.
+    static std::string load() {
+        ::testing::internal::CaptureStderr();
+        highscore_laden();
+        return ::testing::internal::GetCapturedStderr();
+    }
+    static std::string save() {
+        ::testing::internal::CaptureStderr();
+        highscore_speichern();
+        return ::testing::internal::GetCapturedStderr();
+    }
+
+    static HighscoreEntry entry(const HighscoreSlot& s) {
+        return {hs_punkte[s.platz][s.schwierigkeit][s.spielzeit], hs_name[s.platz][s.schwierigkeit][s.spielzeit],
+                hs_zeit[s.platz][s.schwierigkeit][s.spielzeit], hs_level[s.platz][s.schwierigkeit][s.spielzeit]};
+    }
+    static HighscoreEntry default_entry(const HighscoreSlot& s) {
+        return {8500.0 + 2000 * s.spielzeit - 500 * s.platz, "Kelvaro", std::to_string(600 * s.spielzeit), "1"};
+    }
+
+    // Index of a list entry's line, counted from 0: play time outermost, then difficulty, then place.
+    static size_t line_index(int p, int d, int t) { return static_cast<size_t>((t - 1) * 60 + (d - 1) * 20 + p - 1); }
+
+    static std::vector<std::string> lines_of(const std::string& bytes) {
+        std::vector<std::string> lines;
+        size_t at = 0;
+        for (size_t end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
+            lines.push_back(bytes.substr(at, end - at));
+        EXPECT_EQ(at, bytes.size()) << "bytes after the last line end";
+        return lines;
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(HighscoreStore, WithoutAFileAllNineListsHoldTheDefaultsAndNothingIsWritten) {
+    EXPECT_EQ(load(), "");
+    for (int line = 1; line <= kHighscoreLines; ++line) {
+        const HighscoreSlot s = highscore_slot(line);
+        EXPECT_EQ(entry(s), default_entry(s)) << "place " << s.platz << " list " << s.schwierigkeit << "/" << s.spielzeit;
+    }
+    // Spot checks of the formula's ends.
+    EXPECT_EQ(hs_punkte[1][2][1], 10000);
+    EXPECT_EQ(hs_punkte[20][1][1], 500);
+    EXPECT_EQ(hs_punkte[1][3][3], 14000);
+    EXPECT_EQ(hs_punkte[20][3][3], 4500);
+    EXPECT_EQ(hs_zeit[5][1][2], "1200");
+    EXPECT_TRUE(fs::is_empty(folder.path()));
+}
+
+TEST_F(HighscoreStore, SavesOneShiftedLinePerEntryInFileOrder) {
+    highscore_laden();
+    hs_punkte[1][2][1] = 12345;
+    hs_name[1][2][1] = " MAX  ";
+    hs_zeit[1][2][1] = "734";
+    hs_level[1][2][1] = "03";
+    hs_name[1][1][2] = "A B C D";
+    hs_name[20][3][3] = "ZZ";
+    hs_punkte[20][3][3] = 0;
+    EXPECT_EQ(save(), "");
+
+    const std::vector<std::string> lines = lines_of(read_bytes(file()));
+    ASSERT_EQ(lines.size(), 180u);
+    // Every field character three codes higher: "1" is "4", "0" is "3", "K" is "N", " " is "#".
+    const std::vector<std::pair<size_t, std::string>> expected = {
+        {1, R"("43333","Nhoydur","933","4")"},       // place 1, difficulty 1, 10 minutes
+        {21, R"("45678","PD[",":67","6")"},           // place 1, difficulty 2, 10 minutes
+        {61, R"("45333","D#E#F#G","4533","4")"},      // place 1, difficulty 1, 20 minutes
+        {180, R"("3","]]","4;33","4")"},              // place 20, difficulty 3, 30 minutes
+        {2, R"("<833","Nhoydur","933","4")"},
+    };
+    for (const auto& [n, text] : expected) EXPECT_EQ(lines[n - 1], text) << "line " << n;
+    // One byte per character between the quotes, and nothing else on a line.
+    for (const std::string& line : lines) EXPECT_EQ(line.find(' '), std::string::npos) << line;
+}
+
+TEST_F(HighscoreStore, ReloadingGivesTheSavedListsWithTrimmedNamesAndPlainLevels) {
+    fill_distinct();
+    hs_name[4][2][3] = "  AB CD  ";
+    hs_name[5][2][3] = "A B C DE";
+    hs_level[6][1][1] = "07";
+    hs_level[7][1][1] = " 2";
+    hs_zeit[8][3][2] = " 99 ";
+    std::vector<HighscoreEntry> before;
+    for (int line = 1; line <= kHighscoreLines; ++line) before.push_back(entry(highscore_slot(line)));
+    save();
+    reset_program_state();
+    EXPECT_EQ(load(), "");
+
+    before[line_index(4, 2, 3)].name = "AB CD";
+    before[line_index(6, 1, 1)].level = "7";
+    before[line_index(7, 1, 1)].level = "2";
+    before[line_index(8, 3, 2)].zeit = "99";
+    for (int line = 1; line <= kHighscoreLines; ++line) EXPECT_EQ(entry(highscore_slot(line)), before[line - 1]) << line;
+}
+
+TEST_F(HighscoreStore, LoadingLeavesPlaceTwentyOneAsItWas) {
+    fill_distinct();
+    save();
+    for (const bool with_file : {true, false}) {
+        if (!with_file) fs::remove(file());
+        for (int d = 1; d <= 3; ++d)
+            for (int t = 1; t <= 3; ++t) {
+                hs_punkte[21][d][t] = 7;
+                hs_name[21][d][t] = "SCRATCH";
+                hs_zeit[21][d][t] = "8";
+                hs_level[21][d][t] = "9";
+            }
+        load();
+        for (int d = 1; d <= 3; ++d)
+            for (int t = 1; t <= 3; ++t) {
+                const HighscoreEntry scratch{7, "SCRATCH", "8", "9"};
+                EXPECT_EQ(entry({21, d, t}), scratch) << (with_file ? "file " : "defaults ") << d << "/" << t;
+            }
+    }
+}
+
+// Each damaged file keeps every well-formed line in its place, gives the others their default
+// entries, says so in one line, and is not touched.
+TEST_F(HighscoreStore, ADamagedFileKeepsItsWellFormedLinesAndIsLeftAlone) {
+    fill_distinct();
+    save();
+    const std::vector<std::string> good = lines_of(read_bytes(file()));
+    std::vector<HighscoreEntry> saved;
+    for (int line = 1; line <= kHighscoreLines; ++line) saved.push_back(entry(highscore_slot(line)));
+
+    const auto join = [](const std::vector<std::string>& lines, size_t count) {
+        std::string bytes;
+        for (size_t i = 0; i < count && i < lines.size(); ++i) bytes += lines[i] + "\r\n";
+        return bytes;
+    };
+    const auto with_line = [&](size_t n, const std::string& text) {
+        std::vector<std::string> lines = good;
+        lines[n - 1] = text;
+        return join(lines, lines.size());
+    };
+    std::string garbage;
+    for (int b = 0; b < 256; ++b)
+        if (b != '\n') garbage += static_cast<char>(b);
+    const std::string whole = join(good, good.size());
+    std::string bare_lf = whole;
+    bare_lf.erase(bare_lf.find("\r\n", bare_lf.find(good[8])), 1);  // line 9 ends with LF alone
+
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<int> bad;  // lines expected to hold their defaults; {0} for none
+    };
+    std::vector<int> after_100, after_50, every;
+    for (int n = 1; n <= 180; ++n) {
+        if (n > 100) after_100.push_back(n);
+        if (n > 50) after_50.push_back(n);
+        every.push_back(n);
+    }
+    std::string shifted_wrong = good[6];
+    shifted_wrong[good[6].find(',') + 2] = '\x01';  // decodes below code 0
+    std::string carriage_return = good[7];
+    carriage_return[good[7].find(',') + 2] = '\r';  // decodes to a line feed, which could not be written back
+    const std::vector<Case> cases = {
+        {"too short", join(good, 100), after_100},
+        {"cut off in a line", join(good, 50) + good[50].substr(0, 9), after_50},
+        {"too long", whole + join(good, 20), {}},
+        {"three fields", with_line(5, good[4].substr(0, good[4].rfind(','))), {5}},
+        {"a byte below the shift", with_line(7, shifted_wrong), {7}},
+        {"a carriage return in a field", with_line(8, carriage_return), {8}},
+        {"a bare line feed", bare_lf, {9}},
+        {"binary garbage in a line", with_line(11, garbage), {11}},
+        {"points beyond plain decimal text", with_line(12, R"("<<<<<<<<<<<<<<<<<<<<<<","D","3","4")"), {12}},
+        {"a space between fields", with_line(13, R"("4", "D","3","4")"), {13}},
+        {"a huge file", whole + std::string(1 << 20, 'x'), {}},
+        {"no line end at all", garbage + garbage, every},
+        {"empty", "", every},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        write_bytes(file(), c.bytes);
+        reset_program_state();
+        const std::string said = load();
+        for (int line = 1; line <= kHighscoreLines; ++line) {
+            const bool bad = std::find(c.bad.begin(), c.bad.end(), line) != c.bad.end();
+            const HighscoreSlot s = highscore_slot(line);
+            EXPECT_EQ(entry(s), bad ? default_entry(s) : saved[line - 1]) << "line " << line;
+        }
+        EXPECT_NE(said.find(file()), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_EQ(read_bytes(file()), c.bytes);
+    }
+}
+
+// A save that fails leaves the file there as it was, says why, and the program goes on.
+TEST_F(HighscoreStore, AFailedSaveLeavesTheOldFileWhole) {
+    highscore_laden();
+    hs_name[1][1][1] = "OLD";
+    save();
+    const std::string old_file = read_bytes(file());
+    hs_name[1][1][1] = "NEW";
+
+    // The new file cannot be made beside the old one (as a full or read-only disk would refuse it).
+    fs::create_directories(folder.path() / "highscore.dat.new" / "in the way");
+    std::string said = save();
+    EXPECT_EQ(read_bytes(file()), old_file);
+    EXPECT_NE(said.find(file()), std::string::npos) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    fs::remove_all(folder.path() / "highscore.dat.new");
+
+    // The new file is written but cannot take the old one's place: it is removed again.
+    fs::remove(file());
+    fs::create_directories(folder.path() / "highscore.dat" / "in the way");
+    said = save();
+    EXPECT_TRUE(fs::is_directory(file()));
+    EXPECT_FALSE(fs::exists(folder.path() / "highscore.dat.new"));
+    EXPECT_NE(said.find("not saved"), std::string::npos) << said;
+
+    // The program's folder is gone.
+    backend.folder = (folder.path() / "gone").string();
+    said = save();
+    EXPECT_FALSE(fs::exists(folder.path() / "gone"));
+    EXPECT_NE(said.find("not saved"), std::string::npos) << said;
+}
+}  // namespace

@@ -1,0 +1,23 @@
+#include "support/tiles.h"
+
+#include "frame/picture_store.h"
+
+bool shows_tile(const Image& img, int x, int y, int w, int h, const Image& tile) {
+    if (x < 0 || y < 0 || x + w > img.width || y + h > img.height || w > tile.width || h > tile.height) return false;
+    for (int ty = 0; ty < h; ++ty)
+        for (int tx = 0; tx < w; ++tx)
+            if (img.at(x + tx, y + ty) != tile.at(tx, ty)) return false;
+    return true;
+}
+
+std::string digits_shown(const Image& img, int x, int pitch, int y, int count, int first_tile, int size) {
+    std::string shown;
+    for (int i = 0; i < count; ++i) {
+        char c = '?';
+        for (int d = 0; d <= 9 && c == '?'; ++d)
+            if (shows_tile(img, x + pitch * i, y, size, size, Form2->Picture9[first_tile + d].Picture()))
+                c = static_cast<char>('0' + d);
+        shown += c;
+    }
+    return shown;
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+#include "runtime/image.h"
+
+// Reading back what the drawing put into a picture.
+
+// Whether the w × h region at (x, y) of an image equals the same region at (0, 0) of a tile.
+bool shows_tile(const Image& img, int x, int y, int w, int h, const Image& tile);
+// The digits drawn from the store's digit set (Form2.Picture9) from first_tile on, read at
+// x, x + pitch, ...; '?' where no digit of that group matches.
+std::string digits_shown(const Image& img, int x, int pitch, int y, int count, int first_tile, int size);
