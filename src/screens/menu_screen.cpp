@@ -114,7 +114,7 @@ void MenuScreen::picture8_MouseMove(int16_t, int16_t, float, float) {
 }
 
 void MenuScreen::Picture1_Click() {
-    sound_spielen(14);
+    play_sound(14);
     Form6->Show();
     Form6->name_eingabe();
     start_signal = kTrue;
@@ -125,14 +125,14 @@ void MenuScreen::Picture1_Click() {
 }
 
 void MenuScreen::Picture2_Click(int16_t Index) {
-    sound_spielen(14);
+    play_sound(14);
     schwierigkeit = static_cast<int16_t>(Index + 1);
     hs_schwierigkeit = static_cast<int16_t>(Index + 1);
     schwierigkeit_anzeigen();
 }
 
 void MenuScreen::Picture3_Click(int16_t Index) {
-    sound_spielen(14);
+    play_sound(14);
     restzeit = static_cast<int16_t>((Index + 1) * 600);
     spielzeit_wahl = static_cast<int16_t>(Index + 1);
     hs_spielzeit = static_cast<int16_t>(Index + 1);
@@ -142,21 +142,21 @@ void MenuScreen::Picture3_Click(int16_t Index) {
 void MenuScreen::Picture4_Click() { programm_beenden(); }
 
 void MenuScreen::Picture5_Click() {
-    sound_spielen(15);
+    play_sound(15);
     Sleep(500);
     Form4->Show();
     Form4->zeige_highscore(neuer_rang);
 }
 
 void MenuScreen::Picture6_Click() {
-    sound_spielen(14);
+    play_sound(14);
     hilfe();
 }
 
 void MenuScreen::Picture8_Click() {
     Picture7.Visible = false;
     Picture8.Visible = false;
-    sound_spielen(14);
+    play_sound(14);
 }
 
 void MenuScreen::hilfe() {
