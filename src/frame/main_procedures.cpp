@@ -5,14 +5,18 @@
 #include "frame/procedures.h"
 #include "frame/state.h"
 #include "runtime/system.h"
+#include "screens/highscore_screen.h"
 #include "screens/menu_screen.h"
+#include "screens/name_entry.h"
 #include "screens/procedures.h"
 
 namespace {
+// The menu's Start is the only writer of true; handlers of every screen run meanwhile.
 void wait_for_start_signal() {
     start_signal = kFalse;
     while (start_signal != kTrue) DoEvents();
     start_signal = kFalse;
+    ++games_started;
 }
 }  // namespace
 
@@ -43,14 +47,39 @@ void Main() {
     spiel_lauft();
 }
 
-void open_game() {
+void neues_spiel_starten() {
+    SetCursorPos(400, 300);
+    Form1->Picture16[0].Visible = true;
+    Form1->Picture16[1].Visible = true;
+    // The list last shown gives the clock until the menu's play time is chosen.
+    restzeit = static_cast<int16_t>(hs_spielzeit * 600);
+    Form3->Show();
+    schwierigkeit_anzeigen();
+    spielzeit_anzeigen();
+    uhr_rest = 0;
+
+    wait_for_start_signal();
+    open_game(true);
+    // Cleared only now: until this game's loop begins, OK on the high-score screen still leads here.
+    spiel_beendet = kFalse;
+    spielsekunden = 0;
+    spiel_lauft();
+}
+
+void open_game(bool redraw_panels) {
     spiel_initialisieren();
     show_uhr();
     steinfolge_erzeugen();
     SetCursorPos(799, 599);
     Form1->Show();
-    // A replay opens its game without ever having shown the menu.
-    if (Form3.loaded()) Form3->Hide();
+    Form3->Hide();
+    // A later game's panels still show the last game's values; the first game's are fresh.
+    if (redraw_panels) {
+        show_score();
+        show_speed();
+        show_speed2();
+        show_level();
+    }
     loesche_spielfeld();
     fuelle_reihen(start_reihen);
     startreihen_aufbauen();
@@ -60,8 +89,11 @@ void open_game() {
 
 void programm_beenden() {
     release_sounds();
+    Form3.Unload();
     Form1.Unload();
     Form2.Unload();
+    Form4.Unload();
+    Form6.Unload();
     aufloesung_setzen(alte_breite, alte_hoehe);
     EndProgram();
 }

@@ -4,11 +4,14 @@
 
 // Start, hand-over and shutdown (main_procedures.cpp).
 void Main();
+// The way to the next game after OK on the high-score screen; the game runs inside this call.
+void neues_spiel_starten();
 [[noreturn]] void programm_beenden();
 // A game's way in with the chosen settings, up to its loop: set up, clock shown, stone
-// sequence drawn, pointer parked, game screen shown in place of the menu, both boards cleared
-// and filled with their start rows, the rows built up on screen, both boards drawn.
-void open_game();
+// sequence drawn, pointer parked, game screen shown over the menu, the panels redrawn when
+// asked, both boards cleared and filled with their start rows, the rows built up on screen,
+// both boards drawn.
+void open_game(bool redraw_panels = false);
 
 // Game set-up (game_setup.cpp) and its tables (tables.cpp).
 void spiel_initialisieren();

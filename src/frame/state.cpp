@@ -21,6 +21,7 @@ void reset_program_state() {
     restzeit = 0;
     uhr_rest = 0;
     spiel_beendet = start_signal = kFalse;
+    games_started = 0;
     spielsekunden = 0;
     spalten = stein_arten = start_reihen = spielfeld_breite = 0;
     tempo_klasse = tempo_stufe1 = tempo_stufe2 = intervall1 = intervall2 = computer_level = 0;

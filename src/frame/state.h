@@ -18,6 +18,9 @@ inline double uhr_rest = 0;
 inline int16_t spiel_beendet = kFalse;
 inline double spielsekunden = 0;
 inline int16_t start_signal = kFalse;
+// Games started so far: a Start whose name entry outlived the start of another game has had
+// its turn and starts none (menu_screen.cpp).
+inline int games_started = 0;
 
 inline int16_t spalten = 0, stein_arten = 0, start_reihen = 0, spielfeld_breite = 0;
 inline int16_t tempo_klasse = 0, tempo_stufe1 = 0, tempo_stufe2 = 0;

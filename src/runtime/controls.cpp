@@ -8,21 +8,24 @@
 
 namespace rt {
 namespace {
-// Rendered text (coverage in the top byte) narrowed to the given width by averaging columns.
-Image narrowed(const Image& text, int width, uint32_t colour) {
-    Image out(width, text.height);
-    const double scale = static_cast<double>(text.width) / width;
+// Narrows rendered text to the given width, averaging each column's coverage over the stretch
+// of source columns it stands for.
+Image narrow_text(const Image& text, int width) {
+    Image narrowed(width, text.height);
+    const double step = static_cast<double>(text.width) / width;
     for (int y = 0; y < text.height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const double from = x * scale, to = (x + 1) * scale;
-            double sum = 0;
-            for (int sx = static_cast<int>(from); sx < text.width && sx < to; ++sx)
-                sum += (text.at(sx, y) >> 24) * (std::min(to, sx + 1.0) - std::max(from, static_cast<double>(sx)));
-            const uint32_t alpha = static_cast<uint32_t>(std::min(255.0, sum / scale + 0.5));
-            out.at(x, y) = (alpha << 24) | (colour & 0x00FFFFFFu);
+            const double from = x * step, to = from + step;
+            double coverage = 0;
+            for (int sx = static_cast<int>(from); sx < text.width && sx < to; ++sx) {
+                const double share = std::min<double>(sx + 1, to) - std::max<double>(sx, from);
+                coverage += share * (text.at(sx, y) >> 24);
+            }
+            const auto alpha = static_cast<uint32_t>(std::min(255.0, coverage / step + 0.5));
+            narrowed.at(x, y) = (alpha << 24) | (text.at(static_cast<int>(from), y) & 0x00FFFFFFu);
         }
     }
-    return out;
+    return narrowed;
 }
 }  // namespace
 
@@ -70,9 +73,9 @@ void Label::draw(Image& frame, int origin_x, int origin_y) {
     if (caption != cached_caption_ || fore_colour_ != cached_colour_ || font_points != cached_points_ ||
         width != cached_width_) {
         cached_text_ = backend().render_text(caption, font_points, fore_colour_);
-        // A caption wider than its label is narrowed to fit rather than cut off, so that a
-        // name of eight wide capitals stays whole.
-        if (width > 0 && cached_text_.width > width) cached_text_ = narrowed(cached_text_, width, fore_colour_);
+        // A text wider than its label is narrowed to fit rather than cut off: a name of eight
+        // wide capitals stays whole in its column.
+        if (width > 0 && cached_text_.width > width) cached_text_ = narrow_text(cached_text_, width);
         cached_caption_ = caption;
         cached_colour_ = fore_colour_;
         cached_points_ = font_points;

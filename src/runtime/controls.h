@@ -52,7 +52,7 @@ private:
     Image surface_;
 };
 
-// A line of text in a bold font.
+// A line of text in a bold font; a text wider than the label is narrowed to fit.
 class Label : public Control {
 public:
     enum class Align { Left, Right, Center };

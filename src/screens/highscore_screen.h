@@ -23,6 +23,7 @@ public:
     void zeige_highscore(int16_t& hi_c);
     void Picture1_Click(int16_t Index);
     void Picture2_Click();
+    void Picture2_MouseMove();
 };
 
 inline rt::FormRef<HighscoreScreen> Form4;

@@ -6,6 +6,9 @@
 #include "frame/procedures.h"
 #include "frame/state.h"
 #include "runtime/pictures.h"
+#include "screens/highscore_screen.h"
+#include "screens/menu_screen.h"
+#include "screens/name_entry.h"
 #include "support/game_test.h"
 #include "support/menu_player.h"
 #include "support/temp_folder.h"
@@ -71,6 +74,15 @@ TEST_F(Spine, ShutdownUnloadsEveryScreenAndRestoresTheDisplayKeptAtStart) {
     ASSERT_EQ(backend.display_changes.size(), 2u);
     EXPECT_EQ(backend.display_changes.back().width, 1920);
     EXPECT_EQ(backend.display_changes.back().height, 1080);
+}
+
+TEST_F(Spine, ShutdownUnloadsTheMenuAndScoreScreensTooWhetherShownOrNot) {
+    Form3->Show();
+    Form4->Show();
+    Form6.get();  // loaded, never shown
+    EXPECT_TRUE(ends_program([] { programm_beenden(); }));
+    const rt::FormSlot* const screens[] = {&Form1, &Form2, &Form3, &Form4, &Form6};
+    for (const rt::FormSlot* screen : screens) EXPECT_FALSE(screen->loaded());
 }
 
 TEST_F(Spine, TheGameLoopStartsWithTheFirstSecondCounted) {

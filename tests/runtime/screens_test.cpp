@@ -164,40 +164,50 @@ TEST_F(Screens, LabelColourComponentsAboveFullCountAsFull) {
     EXPECT_EQ(label.ForeColor(), rgb(255, 128, 0));
 }
 
-// Text as one inked column at the right edge of each 8-pixel character cell.
+// Draws every other character as a solid 8 × 16 block, so each one shows as a run of its own.
 class StripedText : public rt::TestBackend {
-public:
     Image render_text(const std::string& text, int, uint32_t colour) override {
-        Image image(8 * static_cast<int>(text.size()), 4);
-        for (int c = 1; c <= static_cast<int>(text.size()); ++c)
-            for (int y = 0; y < 4; ++y) image.at(8 * c - 1, y) = colour | 0xFF000000u;
+        Image image(8 * static_cast<int>(text.size()), 16);
+        for (int x = 0; x < image.width; ++x) {
+            for (int y = 0; y < image.height; ++y) image.at(x, y) = colour | ((x / 8) % 2 == 0 ? 0xFF000000u : 0);
+        }
         return image;
     }
 };
 
-TEST_F(Screens, ALabelShowsItsWholeCaptionNarrowedWhenItIsTooWide) {
+TEST_F(Screens, ALabelNarrowsATextWiderThanItselfInsteadOfCuttingItOff) {
+    struct Case {
+        const char* text;
+        int label_width;
+        rt::Label::Align align;
+        int first_lit, last_lit, runs;  // frame columns the text covers; how many characters show
+    };
+    const Case cases[] = {
+        {"ABC", 40, rt::Label::Align::Left, 100, 123, 2},  // fits: drawn as it is
+        {"ABC", 40, rt::Label::Align::Right, 116, 139, 2},
+        {"ABCDEFGH", 32, rt::Label::Align::Left, 100, 127, 4},  // 64 wide into 32: every character stays
+        {"ABCDEFGH", 32, rt::Label::Align::Right, 100, 127, 4},
+    };
     StripedText striped;
     rt::install_backend(&striped);
-    struct Case {
-        const char* caption;
-        int strokes;  // separate inked runs seen inside the label
-    };
-    const Case cases[] = {{"WW", 2}, {"WWWWW", 5}, {"WWWWWWWW", 8}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.caption);
+        Image frame(300, 50);
         rt::Label label;
-        label.place(10, 0, 40, 4);
+        label.place(100, 10, c.label_width, 17);
+        label.alignment = c.align;
         label.SetForeColor(255, 255, 255);
-        label.Caption = c.caption;
-        Image frame(60, 4);
+        label.Caption = c.text;
         label.draw(frame, 0, 0);
-        int strokes = 0;
-        for (int x = 0; x < 60; ++x) {
-            const bool inked = frame.at(x, 1) != 0;
-            EXPECT_TRUE(!inked || (x >= 10 && x < 50)) << "ink outside the label at " << x;
-            if (inked && (x == 0 || frame.at(x - 1, 1) == 0)) ++strokes;
+        int first = -1, last = -1, runs = 0;
+        for (int x = 0; x < frame.width; ++x) {
+            if (frame.at(x, 15) != rgb(255, 255, 255)) continue;
+            if (x == 0 || frame.at(x - 1, 15) != rgb(255, 255, 255)) ++runs;
+            if (first < 0) first = x;
+            last = x;
         }
-        EXPECT_EQ(strokes, c.strokes);
+        EXPECT_EQ(first, c.first_lit) << c.text << " in " << c.label_width;
+        EXPECT_EQ(last, c.last_lit) << c.text << " in " << c.label_width;
+        EXPECT_EQ(runs, c.runs) << c.text << " in " << c.label_width;
     }
     rt::install_backend(&backend);
 }
