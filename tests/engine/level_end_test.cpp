@@ -163,6 +163,8 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         level = c.reached_level - 1;
         tempo_stufe1 = 3, tempo_stufe2 = 1;
         zuwachs1 = zuwachs2 = 0.5;
+        // Cursors at their right end stay inside when a column leaves play; no target stays none.
+        pos_x1 = static_cast<int16_t>(c.before.spalten - 1), pos_x2 = 1, ziel_x = -1;
         lead(1, 12);
         next_level();
         EXPECT_EQ(level, c.reached_level);
@@ -170,6 +172,9 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         EXPECT_EQ(spalten, c.after.spalten);
         EXPECT_EQ(tempo_klasse, c.after.tempo_klasse);
         EXPECT_EQ(computer_level, c.after.computer_level);
+        EXPECT_EQ(pos_x1, c.after.spalten - 1);
+        EXPECT_EQ(pos_x2, 1);
+        EXPECT_EQ(ziel_x, -1);
         // What follows from them.
         EXPECT_EQ(intervall1, 2500 - 250 * (c.after.tempo_klasse + 3));
         EXPECT_EQ(intervall2, 2500 - 250 * (c.after.tempo_klasse + 1));
@@ -197,11 +202,15 @@ TEST_F(LevelEnd, ColumnThatLeavesPlayBecomesWallAndTheBoxesCloseIn) {
         for (int y = 1; y <= 18; ++y) (*board)(9, y) = (*board)(8, y) = static_cast<int16_t>(1 + y % 5);
     spielfeld1(9, 18) = 1030;  // whatever the column held
     const spielfeld column8 = spielfeld1;
+    pos_x1 = 8, pos_x2 = 8, ziel_x = 8;
     lead(2, 11);
     next_level();
 
     EXPECT_EQ(spalten, 8);
     EXPECT_EQ(skala, 420);
+    EXPECT_EQ(pos_x1, 7);
+    EXPECT_EQ(pos_x2, 7);
+    EXPECT_EQ(ziel_x, 7);
     for (const spielfeld* board : {&spielfeld1, &spielfeld2})
         for (int y = 1; y <= 20; ++y) {
             EXPECT_EQ((*board)(9, y), wand) << "row " << y;
@@ -230,30 +239,5 @@ TEST_F(LevelEnd, ColumnThatLeavesPlayBecomesWallAndTheBoxesCloseIn) {
     EXPECT_EQ(Form1->Picture2.Width, 288);
     EXPECT_EQ(Form1->Picture2.Left, 56);
     EXPECT_EQ(Form1->Picture4.Left, 456);
-}
-
-TEST_F(LevelEnd, CursorsAndTargetStayWithinTheColumnsInPlay) {
-    struct Case {
-        int level_before;  // 9: a column leaves play
-        int16_t pos_x1, pos_x2, ziel_x;
-        int16_t pos_x1_after, pos_x2_after, ziel_x_after;
-    };
-    const Case cases[] = {
-        {9, 8, 7, 8, 7, 7, 7},
-        {9, 6, 1, -1, 6, 1, -1},
-        {3, 8, 8, 8, 8, 8, 8},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE("level " + std::to_string(c.level_before) + ", cursor " + std::to_string(c.pos_x1));
-        start(2);
-        reached(8, 9, 2, 4);
-        level = c.level_before;
-        pos_x1 = c.pos_x1, pos_x2 = c.pos_x2, ziel_x = c.ziel_x;
-        lead(1, 15);
-        next_level();
-        EXPECT_EQ(pos_x1, c.pos_x1_after);
-        EXPECT_EQ(pos_x2, c.pos_x2_after);
-        EXPECT_EQ(ziel_x, c.ziel_x_after);
-    }
 }
 }  // namespace

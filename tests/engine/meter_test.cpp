@@ -54,36 +54,51 @@ protected:
     }
 };
 
-TEST_F(MeterTest, ProgressGrowsByAQuarterOfTheShareOfBlocksteine) {
+TEST_F(MeterTest, ProgressGrowsByAQuarterOfTheCoverAndPassesOnlyAboveTheThreshold) {
     struct Case {
         const char* what;
         int16_t columns;
         std::vector<Cell> cells;
-        double growth;
+        double stand, stand_after;  // against a threshold held at the scale, 473 or 315
+        bool removes;
     };
     std::vector<Cell> seventeen;  // a column of them, wherever they stand
     for (int y = 2; y <= 18; ++y) seventeen.push_back({4, y, blockstein});
+    std::vector<Cell> falling;  // a row of blocksteine over empty cells
+    for (int x = 1; x <= 9; ++x) falling.push_back({x, 10, blockstein});
     const Case cases[] = {
-        {"none", 9, {}, 0},
+        {"none", 9, {}, 100, 100, false},
         // The share is single precision: 1700 / 153 as a float, then a quarter of it.
-        {"17 of 153", 9, seventeen, static_cast<double>(1700.0f / 153.0f) / 4},
-        {"full board", 9, blocksteine(9, 17), 25},
-        {"full board of 6 columns", 6, blocksteine(6, 17), 25},
+        {"17 of 153", 9, seventeen, 100, 100 + static_cast<double>(1700.0f / 153.0f) / 4, false},
+        {"full board", 9, blocksteine(9, 17), 100, 125, false},
+        {"full board of 6 columns", 6, blocksteine(6, 17), 100, 125, false},
         {"only play rows and columns count", 8,
          {{3, 1, blockstein}, {9, 18, blockstein}, {2, 18, reihenstein}, {3, 18, kreuzstein}, {4, 18, 20000},
           {5, 10, blockstein}},
-         static_cast<double>(100.0f / 136.0f) / 4},
+         100, 100 + static_cast<double>(100.0f / 136.0f) / 4, false},
+        {"progress equal to the threshold", 9, blocksteine(9, 17), 448, 473, false},
+        {"progress just above", 9, blocksteine(9, 17), 448.5, 0.5, true},
+        {"every blockstein still falling", 9, falling, 473, static_cast<double>(900.0f / 153.0f) / 4, false},
+        {"a resting one in the entry row alone", 9, {{4, 1, blockstein}, {4, 2, 3}}, 480, 7, false},
     };
     for (const Twin& twin : kTwins)
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(twin.name) + ": " + c.what);
             BoardSide& side = twin.side();
             lay(side.board, c.columns, c.cells);
-            side.stand = 100;
+            side.stand = c.stand;
             side.schwelle = skala;
+            backend.sounds_played.clear();
+            const spielfeld before = side.board;
             twin.tick();
-            EXPECT_EQ(side.stand, 100 + c.growth);
-            EXPECT_TRUE(backend.sounds_played.empty());
+            EXPECT_DOUBLE_EQ(side.stand, c.stand_after);
+            // The full board: any of its resting blocksteine may go, exactly one of them.
+            int vanished = 0;
+            for (int x = 0; x <= 14; ++x)
+                for (int y = 0; y <= 20; ++y)
+                    if (side.board(x, y) != before(x, y)) vanished += side.board(x, y) == verschwinden ? 1 : 100;
+            EXPECT_EQ(vanished, c.removes ? 1 : 0);
+            EXPECT_EQ(backend.sounds_played, c.removes ? std::vector<int>{4} : std::vector<int>{});
         }
 }
 
@@ -109,49 +124,6 @@ TEST_F(MeterTest, ThresholdGrowsFasterEachTickUpToTheScale) {
         EXPECT_EQ(side.schwelle, 420);
         skala = 473;
     }
-}
-
-TEST_F(MeterTest, PassingTheThresholdRemovesOneRestingBlockstein) {
-    struct Case {
-        const char* what;
-        std::vector<Cell> cells;
-        double stand;
-        double stand_after;
-        bool removes;
-    };
-    // A full board grows the progress by exactly 25 against a threshold held at the scale.
-    std::vector<Cell> full = blocksteine(9, 17);
-    std::vector<Cell> falling;  // a row of blocksteine over empty cells
-    for (int x = 1; x <= 9; ++x) falling.push_back({x, 10, blockstein});
-    const Case cases[] = {
-        {"progress equal to the threshold", full, 448, 473, false},
-        {"progress just above", full, 448.5, 0.5, true},
-        {"every blockstein still falling", falling, 473, static_cast<double>(900.0f / 153.0f) / 4, false},
-        {"a resting one in the entry row alone", {{4, 1, blockstein}, {4, 2, 3}}, 480, 7, false},
-    };
-    for (const Twin& twin : kTwins)
-        for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(twin.name) + ": " + c.what);
-            BoardSide& side = twin.side();
-            lay(side.board, 9, c.cells);
-            side.stand = c.stand;
-            side.schwelle = skala;
-            backend.sounds_played.clear();
-            spielfeld expected = side.board;
-            twin.tick();
-            EXPECT_DOUBLE_EQ(side.stand, c.stand_after);
-            if (!c.removes) {
-                EXPECT_EQ(side.board, expected);
-                EXPECT_TRUE(backend.sounds_played.empty());
-            } else {
-                // The full board: any of its resting blocksteine may go, exactly one of them.
-                int vanishing = 0;
-                for (int x = 1; x <= 9; ++x)
-                    for (int y = 2; y <= 18; ++y) vanishing += side.board(x, y) == verschwinden ? 1 : 0;
-                EXPECT_EQ(vanishing, 1);
-                EXPECT_EQ(backend.sounds_played, std::vector<int>{4});
-            }
-        }
 }
 
 // The search draws a few columns per row from the bottom up; a lone qualifying stone high up
