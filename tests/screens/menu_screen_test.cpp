@@ -39,9 +39,7 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         // As the start procedure leaves it: difficulty 2, ten minutes, the menu shown.
-        schwierigkeit = hs_schwierigkeit = 2;
-        spielzeit_wahl = hs_spielzeit = 1;
-        restzeit = 600;
+        use_start_settings();
         Form3->Show();
         schwierigkeit_anzeigen();
         spielzeit_anzeigen();
@@ -89,9 +87,7 @@ TEST_F(Menu, EachOptionClickChoosesItsSettingAndShowsOnlyItsOwnSelectedFace) {
     EXPECT_EQ(faces(Form3->Picture3), (std::vector<int>{6, 4, 5}));
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "x " << c.x << " row " << c.row);
-        schwierigkeit = hs_schwierigkeit = 2;
-        spielzeit_wahl = hs_spielzeit = 1;
-        restzeit = 600;
+        use_start_settings();
         schwierigkeit_anzeigen();
         spielzeit_anzeigen();
         backend.sounds_played.clear();

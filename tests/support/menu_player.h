@@ -16,6 +16,8 @@ constexpr int kOptionTop[3] = {271, 310, 351};
 constexpr int kDifficultyX = 197, kPlayTimeX = 597;
 }  // namespace menu_spot
 
+// The game settings as the start procedure sets them: difficulty 2, ten minutes.
+void use_start_settings();
 // Types a name as key taps: capitals and spaces, then Enter.
 void type_name(rt::TestBackend& backend, const std::string& name);
 // Starts a game the way a player does: clicks Start in the menu, types the name, presses Enter.
