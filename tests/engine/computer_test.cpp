@@ -12,6 +12,7 @@
 #include "engine/state.h"
 #include "frame/state.h"
 #include "runtime/system.h"
+#include "support/boards.h"
 #include "support/game_test.h"
 
 namespace {
@@ -23,17 +24,6 @@ constexpr Target kNone{-1, -1};
 constexpr uint32_t only(int block) { return 1u << (block - 1); }
 // Blocks 1 to n.
 constexpr uint32_t up_to(int block) { return (1u << block) - 1; }
-
-int16_t cell_code(char ch) {
-    switch (ch) {
-        case '.': return feldwert::leer;
-        case 'B': return feldwert::blockstein;
-        case 'R': return feldwert::reihenstein;
-        case 'K': return feldwert::kreuzstein;
-        case 'f': return feldwert::fall_ziel + 1;  // a stone 1 falling into this cell
-        default: return static_cast<int16_t>(ch - '0');
-    }
-}
 
 class ComputerTest : public GameTest {
 protected:
@@ -49,10 +39,7 @@ protected:
     void set_board(const std::vector<std::string>& rows) {
         spalten = static_cast<int16_t>(rows.front().size());
         loesche_spielfeld();
-        const int top = 19 - static_cast<int>(rows.size());
-        for (size_t i = 0; i < rows.size(); ++i)
-            for (int x = 1; x <= spalten; ++x)
-                spielfeld2(x, top + static_cast<int>(i)) = cell_code(rows[i][static_cast<size_t>(x - 1)]);
+        lay(spielfeld2, rows);
     }
 
     Target choose(uint32_t allowed_blocks = computer::kAllBlocks) {
@@ -64,12 +51,12 @@ protected:
     int gate_draws() {
         Randomize(77);
         wohin2();
-        const float naechste[3] = {Rnd(), Rnd(), Rnd()};
+        const float following[3] = {Rnd(), Rnd(), Rnd()};
         Randomize(77);
         for (int n = 0; n < 40; ++n) {
             Randomize(77);
             for (int i = 0; i < n; ++i) Rnd();
-            if (Rnd() == naechste[0] && Rnd() == naechste[1] && Rnd() == naechste[2]) return n;
+            if (Rnd() == following[0] && Rnd() == following[1] && Rnd() == following[2]) return n;
         }
         return -1;
     }

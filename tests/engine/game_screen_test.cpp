@@ -4,21 +4,15 @@
 #include "frame/picture_store.h"
 #include "runtime/desktop.h"
 #include "support/game_test.h"
+#include "support/tiles.h"
 
 namespace {
 class GameScreenTest : public GameTest {};
 
-bool starts_with(const Image& img, const Image& part) {
-    for (int y = 0; y < part.height; ++y)
-        for (int x = 0; x < part.width; ++x)
-            if (img.at(x, y) != part.at(x, y)) return false;
-    return true;
-}
-
 TEST_F(GameScreenTest, UnloadAndNextUseRunFormLoadAgain) {
     auto check_loaded = [] {
-        EXPECT_TRUE(starts_with(Form1->Picture14.Picture(), Form2->Picture14.Picture()));
-        EXPECT_TRUE(starts_with(Form1->Picture8.Picture(), Form1->Picture5.Picture()));
+        EXPECT_TRUE(shows_picture(Form1->Picture14.Picture(), 0, 0, Form2->Picture14.Picture()));
+        EXPECT_TRUE(shows_picture(Form1->Picture8.Picture(), 0, 0, Form1->Picture5.Picture()));
     };
     check_loaded();
     EXPECT_TRUE(Form2.loaded());

@@ -10,36 +10,13 @@
 #include "frame/picture_store.h"
 #include "frame/procedures.h"
 #include "frame/state.h"
+#include "support/boards.h"
 #include "support/game_test.h"
 
 namespace {
 struct Cell {
     int x, y;
 };
-
-// Lays rows onto a board from column 1; the last row given is row `bottom`.
-// '.' empty, '1'..'9' colours, 'B' 'R' 'K' attack stones 10 11 12, 'f' a stone falling into the
-// cell, 'q' a cell a stone is leaving, 'm' a marked stone, 'v' a vanishing cell, 'e' an effect cell.
-void lay(spielfeld& board, const std::vector<std::string>& rows, int bottom = 18) {
-    int y = bottom - static_cast<int>(rows.size()) + 1;
-    for (const std::string& row : rows) {
-        for (size_t i = 0; i < row.size(); ++i) {
-            const char ch = row[i];
-            int16_t v = 0;
-            if (ch >= '1' && ch <= '9') v = static_cast<int16_t>(ch - '0');
-            if (ch == 'B') v = 10;
-            if (ch == 'R') v = 11;
-            if (ch == 'K') v = 12;
-            if (ch == 'f') v = 105;
-            if (ch == 'q') v = 1010;
-            if (ch == 'm') v = 10006;
-            if (ch == 'v') v = 20001;
-            if (ch == 'e') v = 30001;
-            board(static_cast<int>(i) + 1, y) = v;
-        }
-        ++y;
-    }
-}
 
 // Every play cell of `after` equals `before`, except the listed cells, which are marked.
 void expect_marked(const spielfeld& before, const spielfeld& after, const std::vector<Cell>& cells) {

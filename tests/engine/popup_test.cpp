@@ -11,6 +11,7 @@
 #include "frame/procedures.h"
 #include "frame/state.h"
 #include "support/game_test.h"
+#include "support/tiles.h"
 
 namespace {
 constexpr uint32_t kBoard = rgb(40, 80, 120);
@@ -21,13 +22,6 @@ Image sprite_over(const Image& under, int x, int y, const Image& image, const Im
     for (int ty = 0; ty < 22; ++ty)
         for (int tx = 0; tx < 22; ++tx) out.at(tx, ty) = (under.at(x + tx, y + ty) & mask.at(tx, ty)) ^ image.at(tx, ty);
     return out;
-}
-
-bool region_is(const Image& img, int x, int y, const Image& expected) {
-    for (int ty = 0; ty < expected.height; ++ty)
-        for (int tx = 0; tx < expected.width; ++tx)
-            if (img.at(x + tx, y + ty) != expected.at(tx, ty)) return false;
-    return true;
 }
 
 class PopupTest : public GameTest {
@@ -55,7 +49,7 @@ protected:
         glyphs.emplace_back("r-", sprite_over(plain, x, y, s.Picture12[4].Picture(), s.Picture12[3].Picture()));
         glyphs.emplace_back(".", Image(22, 22, kBoard));
         for (const auto& [name, glyph] : glyphs)
-            if (region_is(buf, x, y, glyph)) return name;
+            if (shows_picture(buf, x, y, glyph)) return name;
         return "?";
     }
 
@@ -137,7 +131,7 @@ TEST_F(PopupTest, RisesWithEachFrameOfBoardOneForSixtyFiveFrames) {
         // The shown box starts at row 2 of the buffer.
         const int y = 32 * 11 - frame - 32;
         if (frame == 0 || frame == 64) {
-            EXPECT_TRUE(region_is(Form1->Picture2.Picture(), 64, y,
+            EXPECT_TRUE(shows_picture(Form1->Picture2.Picture(), 64, y,
                                   sprite_over(board, 64, y, s.Picture9[5].Picture(), s.Picture10[5].Picture())))
                 << "frame " << frame;
         }

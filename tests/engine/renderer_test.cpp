@@ -12,6 +12,7 @@
 #include "frame/procedures.h"
 #include "frame/state.h"
 #include "support/game_test.h"
+#include "support/tiles.h"
 
 namespace {
 using namespace feldwert;
@@ -38,14 +39,6 @@ std::string shown_tile(const Image& buf, int x, int y) {
         if (same) return name;
     }
     return "?";
-}
-
-::testing::AssertionResult same_pixels(const Image& img, int left, int top, const Image& expected) {
-    for (int y = 0; y < expected.height; ++y)
-        for (int x = 0; x < expected.width; ++x)
-            if (img.at(left + x, top + y) != expected.at(x, y))
-                return ::testing::AssertionFailure() << "first difference at (" << left + x << ", " << top + y << ")";
-    return ::testing::AssertionSuccess();
 }
 
 class RendererTest : public GameTest {
@@ -249,10 +242,10 @@ TEST_F(RendererTest, FallingStoneIsDrawnAtItsOffset) {
             board(side)(3, 5) = static_cast<int16_t>(fall_quelle + offset);
             board(side)(3, 6) = fall_ziel + 4;
             draw(side);
-            EXPECT_TRUE(same_pixels(buffer(side), 64, 128 + offset, p1(4)));
+            EXPECT_TRUE(shows_picture(buffer(side), 64, 128 + offset, p1(4)));
             // Above the stone its source cell shows empty.
             const Image top_of_empty(32, offset, 0);
-            EXPECT_TRUE(same_pixels(buffer(side), 64, 128, top_of_empty));
+            EXPECT_TRUE(shows_picture(buffer(side), 64, 128, top_of_empty));
         }
     }
 }
@@ -287,7 +280,7 @@ TEST_F(RendererTest, CursorIsAMaskedSpriteOverTheTwoCells) {
         const int left = 32 * (c.x - 1), top = 32 * (c.y - 1);
 
         draw(c.side, 0);
-        EXPECT_TRUE(same_pixels(buffer(c.side), left, top, under));
+        EXPECT_TRUE(shows_picture(buffer(c.side), left, top, under));
 
         draw(c.side, 1);
         const Image& image = Form2->Picture6[0].Picture();
@@ -301,7 +294,7 @@ TEST_F(RendererTest, CursorIsAMaskedSpriteOverTheTwoCells) {
             }
         EXPECT_GT(kept, 0);
         EXPECT_GT(covered, 0);
-        EXPECT_TRUE(same_pixels(buffer(c.side), left, top, expected));
+        EXPECT_TRUE(shows_picture(buffer(c.side), left, top, expected));
     }
 }
 
@@ -311,14 +304,14 @@ TEST_F(RendererTest, VisibleBoxShowsRowsTwoToEighteenOfTheBuffer) {
     zeichne_spielfeld(1);
     Image rows(288, 544);
     BitBlt(rows, 0, 0, 288, 544, buffer(1), 0, 32, SRCCOPY);
-    EXPECT_TRUE(same_pixels(shown(1), 0, 0, rows));
+    EXPECT_TRUE(shows_picture(shown(1), 0, 0, rows));
 
     // With fewer columns only their width is copied; the rest of the box keeps what it held.
     set_columns(7);
     constexpr uint32_t kOld = rgb(1, 2, 3);
     Form1->Picture2.hDC().fill(kOld);
     zeichne_spielfeld(0);
-    EXPECT_TRUE(same_pixels(shown(1), 0, 0, Image(224, 544, 0)));
-    EXPECT_TRUE(same_pixels(shown(1), 224, 0, Image(64, 544, kOld)));
+    EXPECT_TRUE(shows_picture(shown(1), 0, 0, Image(224, 544, 0)));
+    EXPECT_TRUE(shows_picture(shown(1), 224, 0, Image(64, 544, kOld)));
 }
 }  // namespace

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
+#include "engine/board.h"
 #include "engine/game_screen.h"
 #include "engine/state.h"
 #include "frame/procedures.h"
@@ -9,36 +13,53 @@
 namespace {
 class GameSetup : public GameTest {};
 
-TEST_F(GameSetup, DifficultyGivesTheStartValues) {
-    struct Case {
-        int16_t difficulty;
-        int16_t colours, start_rows, speed_class, computer, interval, fall_ms;
+// What the difficulty changes, seen where it acts: the start rows on the board, the colours of
+// the stone sequence, the pace of new stones and gravity, and the computer's strength.
+TEST_F(GameSetup, EachDifficultyIsHarderThanTheOneBefore) {
+    struct Seen {
+        int full_rows;
+        size_t colours;
+        int16_t new_stone_ms, fall_ms, computer_ms;
+        double computer_tactics;
     };
-    const Case cases[] = {
-        {1, 6, 3, 2, 2, 1750, 27},
-        {2, 7, 5, 2, 3, 1750, 27},
-        {3, 8, 7, 3, 4, 1500, 24},
-    };
-    for (const Case& c : cases) {
-        schwierigkeit = c.difficulty;
+    std::vector<Seen> seen;
+    for (int16_t difficulty : {1, 2, 3}) {
+        SCOPED_TRACE(difficulty);
+        schwierigkeit = difficulty;
         spiel_initialisieren();
-        SCOPED_TRACE(c.difficulty);
-        EXPECT_EQ(spalten, 9);
-        EXPECT_EQ(spielfeld_breite, 288);
-        EXPECT_EQ(stein_arten, c.colours);
-        EXPECT_EQ(start_reihen, c.start_rows);
-        EXPECT_EQ(tempo_klasse, c.speed_class);
-        EXPECT_EQ(computer_level, c.computer);
-        EXPECT_EQ(intervall1, c.interval);
-        EXPECT_EQ(intervall2, c.interval);
-        EXPECT_EQ(fall_intervall, c.fall_ms);
-        EXPECT_EQ(skala, 473);
-        EXPECT_EQ(schwelle1, 473);
-        EXPECT_EQ(schwelle2, 473);
-        EXPECT_EQ(gruppen_ziel, 20);
-        EXPECT_FLOAT_EQ(balken_schritt * 20, 416);
-        EXPECT_EQ(balken_pos, 416);
+        steinfolge_erzeugen();
+        loesche_spielfeld();
+        fuelle_reihen(start_reihen);
+
+        // Nine columns in play on every difficulty, both boards at one pace, meters empty.
+        EXPECT_EQ(spielfeld1(10, 18), feldwert::wand);
+        EXPECT_EQ(Form1->Picture1.Width, 9 * 32);
+        EXPECT_EQ(intervall1, intervall2);
+        EXPECT_EQ(schwelle1, skala);
+        EXPECT_EQ(schwelle2, skala);
+
+        int full_rows = 0;
+        for (int y = 18; y >= 2; --y) {
+            bool full = true;
+            for (int x = 1; x <= spalten; ++x) full = full && feldwert::settled(spielfeld1(x, y));
+            if (!full) break;
+            ++full_rows;
+        }
+        const std::set<int16_t> colours(folge + 1, folge + 1001);
+        seen.push_back({full_rows, colours.size(), intervall1, fall_intervall, zug_intervall, taktik_chance});
     }
+    for (size_t i = 1; i < seen.size(); ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_GT(seen[i].full_rows, seen[i - 1].full_rows);
+        EXPECT_GT(seen[i].colours, seen[i - 1].colours);
+        EXPECT_LE(seen[i].new_stone_ms, seen[i - 1].new_stone_ms);
+        EXPECT_LE(seen[i].fall_ms, seen[i - 1].fall_ms);
+        EXPECT_LE(seen[i].computer_ms, seen[i - 1].computer_ms);
+        EXPECT_GT(seen[i].computer_tactics, seen[i - 1].computer_tactics);
+    }
+    EXPECT_LT(seen.back().new_stone_ms, seen.front().new_stone_ms);
+    EXPECT_LT(seen.back().fall_ms, seen.front().fall_ms);
+    EXPECT_LT(seen.back().computer_ms, seen.front().computer_ms);
 }
 
 TEST_F(GameSetup, PutsTheGameBackToItsStart) {

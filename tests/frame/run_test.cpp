@@ -7,6 +7,7 @@
 #include "frame/procedures.h"
 #include "frame/run.h"
 #include "support/game_test.h"
+#include "support/temp_folder.h"
 
 namespace {
 // A backend whose first sound fails: an error deep inside the running game.
@@ -24,10 +25,13 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         rt::install_backend(&failing);
-        failing.folder = ZANDORIX_BINARY_DIR;  // the build puts sound/ there
+        // The test's own program folder: the sounds, and no player's high-score file.
+        folder.link_sounds();
+        failing.folder = folder.path().string();
         failing.display = {1920, 1080};
     }
     FailingBackend failing;
+    TempFolder folder;
 };
 
 // An error nobody planned for leaves through the orderly shutdown: one line on standard error,

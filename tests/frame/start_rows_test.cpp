@@ -9,6 +9,7 @@
 #include "frame/procedures.h"
 #include "frame/state.h"
 #include "support/game_test.h"
+#include "support/tiles.h"
 
 namespace {
 // Lets a test look at the boards at every pause of an animation.
@@ -29,10 +30,7 @@ struct Pause {
 
 // Whether the box shows tile at board cell (x, y); the box starts at row 2.
 bool shows(const Image& box, int x, int y, const Image& tile) {
-    for (int py = 0; py < 32; ++py)
-        for (int px = 0; px < 32; ++px)
-            if (box.at((x - 1) * 32 + px, (y - 2) * 32 + py) != tile.at(px, py)) return false;
-    return true;
+    return shows_picture(box, (x - 1) * 32, (y - 2) * 32, tile);
 }
 
 // Every opaque pixel of the cursor, drawn at the game start's (1, 18), is on top.

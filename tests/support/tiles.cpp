@@ -10,6 +10,16 @@ bool shows_tile(const Image& img, int x, int y, int w, int h, const Image& tile)
     return true;
 }
 
+::testing::AssertionResult shows_picture(const Image& img, int x, int y, const Image& picture) {
+    if (x < 0 || y < 0 || x + picture.width > img.width || y + picture.height > img.height)
+        return ::testing::AssertionFailure() << "the picture does not fit at (" << x << ", " << y << ")";
+    for (int py = 0; py < picture.height; ++py)
+        for (int px = 0; px < picture.width; ++px)
+            if (img.at(x + px, y + py) != picture.at(px, py))
+                return ::testing::AssertionFailure() << "first difference at (" << x + px << ", " << y + py << ")";
+    return ::testing::AssertionSuccess();
+}
+
 std::string digits_shown(const Image& img, int x, int pitch, int y, int count, int first_tile, int size) {
     std::string shown;
     for (int i = 0; i < count; ++i) {

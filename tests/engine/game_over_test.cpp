@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/board.h"
+#include "engine/game_screen.h"
+#include "engine/procedures.h"
+#include "frame/highscore_file.h"
+#include "frame/picture_store.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
+#include "screens/highscore_screen.h"
+#include "support/game_test.h"
+#include "support/temp_folder.h"
+
+namespace {
+// Keeps the frame shown at every pause, so the sprite's way down can be looked at.
+class FrameRecorder : public rt::TestBackend {
+public:
+    struct Shot {
+        uint32_t ms;
+        Image frame;
+    };
+    std::vector<Shot> shots;
+    void sleep_ms(uint32_t ms) override {
+        shots.push_back({ms, frame});
+        TestBackend::sleep_ms(ms);
+    }
+};
+
+HighscoreEntry at(int p, int d, int t) { return {hs_punkte[p][d][t], hs_name[p][d][t], hs_zeit[p][d][t], hs_level[p][d][t]}; }
+
+class GameOver : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        rt::install_backend(&recorder);
+        recorder.folder = folder.path().string();
+        recorder.keep_frames = false;  // only the sprite's test looks at frames
+    }
+
+    // A game of the given list near its end, both boards drawn.
+    void play(int16_t difficulty, int16_t play_time, double score, int16_t columns = 9) {
+        schwierigkeit = difficulty;
+        spielzeit_wahl = play_time;
+        spiel_initialisieren();
+        Form1->Show();
+        loesche_spielfeld();
+        spalten = columns;  // as a level end leaves it
+        build_walls();
+        set_column_values();
+        place_boards();
+        fuelle_reihen(start_reihen);
+        zeichne_spielfeld(1);
+        zeichne_spielfeld2(1);
+        gesamtpunkte = score;
+        spieler_name = "ANNA";
+        spielsekunden = 734;
+        level = 3;
+        restzeit = 0;
+    }
+
+    FrameRecorder recorder;
+    TempFolder folder;
+};
+
+// The place a score takes in the default 10-minute list (10000 down to 500 in steps of 500).
+TEST_F(GameOver, TheScoreTakesTheFirstPlaceItBeatsAndPushesTheRestDown) {
+    struct Case {
+        double score;
+        int16_t place;
+    };
+    const Case cases[] = {{4800, 12}, {10001, 1}, {10000, 2}, {9999, 2}, {501, 20}, {500, 0}, {0, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.score);
+        reset_program_state();
+        play(3, 1, c.score);
+        highscore_laden();
+        std::vector<HighscoreEntry> before;
+        for (int p = 0; p <= 21; ++p) before.push_back(at(p, 3, 1));
+
+        spielende();
+
+        EXPECT_EQ(neuer_rang, c.place);
+        for (int p = 1; p <= 21; ++p) {
+            HighscoreEntry expected = before[static_cast<size_t>(p)];
+            if (c.place > 0 && p > c.place) expected = before[static_cast<size_t>(p - 1)];
+            if (p == c.place) expected = {c.score, "ANNA", "734", "3"};
+            EXPECT_EQ(at(p, 3, 1), expected) << "place " << p;
+        }
+        // The other eight lists stay as loaded.
+        for (int d = 1; d <= 3; ++d) {
+            for (int t = 1; t <= 3; ++t) {
+                if (d == 3 && t == 1) continue;
+                for (int p = 1; p <= 20; ++p) EXPECT_EQ(at(p, d, t).punkte, 8500 + 2000 * t - 500 * p) << d << "/" << t;
+            }
+        }
+    }
+}
+
+TEST_F(GameOver, TheListsOfTheFileWinOverThoseInMemory) {
+    highscore_laden();
+    for (int p = 1; p <= 20; ++p) hs_punkte[p][1][2] = 100000 - p;  // as the file holds them
+    highscore_speichern();
+    for (int p = 1; p <= 20; ++p) hs_punkte[p][1][2] = 0;  // changed since, never saved
+    play(1, 2, 99990);
+
+    spielende();
+
+    EXPECT_EQ(neuer_rang, 11);
+    EXPECT_EQ(hs_punkte[10][1][2], 99990);
+    EXPECT_EQ(hs_punkte[11][1][2], 99990);
+    EXPECT_EQ(hs_punkte[21][1][2], 99980);
+    // Nothing is saved at the end of a game.
+    highscore_laden();
+    EXPECT_EQ(hs_punkte[11][1][2], 99989);
+}
+
+TEST_F(GameOver, HandsOverToTheHighScoreScreenAfterSevenAndAThirdSeconds) {
+    play(2, 3, 0);
+    hs_schwierigkeit = 1;
+    hs_spielzeit = 1;
+    const uint32_t start = recorder.clock;
+
+    spielende();
+
+    EXPECT_EQ(recorder.clock - start, 235u * 25 + 1500);
+    EXPECT_EQ(recorder.sounds_played, std::vector<int>{13});
+    EXPECT_EQ(spiel_beendet, kTrue);
+    EXPECT_EQ(hs_schwierigkeit, 2);
+    EXPECT_EQ(hs_spielzeit, 3);
+    EXPECT_EQ(neuer_rang, 0);
+    EXPECT_EQ(recorder.pointer_x, 400);
+    EXPECT_EQ(recorder.pointer_y, 500);
+    EXPECT_TRUE(Form4->shown());
+    EXPECT_FALSE(Form1->shown());
+}
+
+// Each frame shows the board as last drawn with the sprite over it, masked, two pixels lower
+// than the frame before; the last one stays through the pause.
+TEST_F(GameOver, TheSpriteSlidesDownThePlayersBoard) {
+    for (const int16_t columns : {9, 7}) {  // the sprite is centred on the board's current width
+        SCOPED_TRACE(columns);
+        reset_program_state();
+        play(2, 1, 0, columns);
+        recorder.keep_frames = true;
+        recorder.shots.clear();
+        const Image board = Form1->Picture1.Picture();
+        const int left = static_cast<int>(Form1->Picture2.Left), top = static_cast<int>(Form1->Picture2.Top);
+        const int width = spielfeld_breite;
+        const Image& image = Form2->Picture15[0].Picture();
+        const Image& mask = Form2->Picture15[1].Picture();
+        // The panels over the board's top edge hide a part of it.
+        const auto hidden = [&](int x, int y) {
+            bool above = false;
+            for (const rt::Control* control : Form1->controls()) {
+                if (above && control->Visible && control->contains(left + x, top + y)) return true;
+                above = above || control == &Form1->Picture2;
+            }
+            return false;
+        };
+
+        spielende();
+
+        ASSERT_EQ(recorder.shots.size(), 236u);
+        EXPECT_EQ(recorder.shots.back().ms, 1500u);
+        const int sprite_x = width / 2 - 96;
+        for (const size_t n : {size_t{0}, size_t{1}, size_t{117}, size_t{234}, size_t{235}}) {
+            SCOPED_TRACE(n);
+            const int sprite_y = 2 * static_cast<int>(std::min<size_t>(n, 234));
+            const Image& frame = recorder.shots[n].frame;
+            int wrong = 0;
+            for (int y = 0; y < 544; ++y)
+                for (int x = 0; x < width; ++x) {
+                    if (hidden(x, y)) continue;
+                    uint32_t expected = board.at(x, y + 32);
+                    const int sx = x - sprite_x, sy = y - sprite_y;
+                    if (sx >= 0 && sy >= 0 && sx < image.width && sy < image.height)
+                        expected = (expected & mask.at(sx, sy)) ^ image.at(sx, sy);
+                    wrong += frame.at(left + x, top + y) != expected;
+                }
+            EXPECT_EQ(wrong, 0);
+        }
+        // The board under the sprite is put back once the pause is over.
+        EXPECT_EQ(Form1->Picture2.Picture().at(width / 2, 500), board.at(width / 2, 532));
+    }
+}
+}  // namespace
