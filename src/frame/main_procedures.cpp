@@ -37,11 +37,12 @@ void Main() {
     create_sound_device();
     spiel_beendet = kFalse;
     SetCursorPos(400, 300);
+    Form3->Show();
+    schwierigkeit_anzeigen();
+    spielzeit_anzeigen();
     spielsekunden = -1;
 
-    // The menu is still to come: until then the first game starts at once.
-    start_signal = kFalse;
-    ++games_started;
+    wait_for_start_signal();
     open_game();
     spiel_lauft();
 }

@@ -2,7 +2,13 @@
 
 #include <string>
 
+#include "engine/game_screen.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
 #include "runtime/pictures.h"
+#include "runtime/system.h"
+#include "screens/highscore_screen.h"
+#include "screens/name_entry.h"
 #include "screens/procedures.h"
 
 namespace {
@@ -18,6 +24,14 @@ void place_set(rt::ControlArray<rt::PictureBox>& set, const char* name, int firs
             set[i].Visible = false;
         }
     }
+}
+
+void show_face(rt::ControlArray<rt::PictureBox>& set, int face) { set[0].SetPicture(set[face].Picture()); }
+
+// Puts the normal faces (3..5) on the three option buttons, the chosen one's selected face (6..8).
+void show_choice(rt::ControlArray<rt::PictureBox>& set, int chosen) {
+    if (chosen < 1 || chosen > 3) return;
+    for (int i = 0; i < 3; ++i) set[i].SetPicture(set[i + (i + 1 == chosen ? 6 : 3)].Picture());
 }
 }  // namespace
 
@@ -41,6 +55,7 @@ MenuScreen::MenuScreen() {
     Picture8.place(662, 544, 123, 31);
     Label2.place(632, 200, 49, 17);
     Label2.Caption = "v1.20";
+    Label2.SetForeColor(176, 184, 240);
 
     // Stacking, lowest first: the help overlay and its OK lie over everything else.
     add(Label2);
@@ -56,20 +71,101 @@ MenuScreen::MenuScreen() {
     Picture5.on_click([this](int16_t) { Picture5_Click(); });
     Picture6.on_click([this](int16_t) { Picture6_Click(); });
     Picture8.on_click = [this](int16_t) { Picture8_Click(); };
+
+    Picture1.on_mouse_move([this](int16_t i, int16_t b, int16_t s, float x, float y) { Picture1_MouseMove(i, b, s, x, y); });
+    Picture5.on_mouse_move([this](int16_t i, int16_t b, int16_t s, float x, float y) { Picture5_MouseMove(i, b, s, x, y); });
+    Picture6.on_mouse_move([this](int16_t i, int16_t b, int16_t s, float x, float y) { Picture6_MouseMove(i, b, s, x, y); });
+    Picture7.on_mouse_move = [this](int16_t, int16_t b, int16_t s, float x, float y) { picture7_MouseMove(b, s, x, y); };
+    Picture8.on_mouse_move = [this](int16_t, int16_t b, int16_t s, float x, float y) { picture8_MouseMove(b, s, x, y); };
 }
 
-// The handlers below are still to come.
-void MenuScreen::Form_Load() {}
-void MenuScreen::Form_QueryUnload(int16_t&, int16_t) {}
-void MenuScreen::Form_MouseMove(int16_t, int16_t, float, float) {}
-void MenuScreen::Picture1_Click() {}
-void MenuScreen::Picture2_Click(int16_t) {}
-void MenuScreen::Picture3_Click(int16_t) {}
-void MenuScreen::Picture4_Click() {}
-void MenuScreen::Picture5_Click() {}
-void MenuScreen::Picture6_Click() {}
-void MenuScreen::Picture8_Click() {}
-void MenuScreen::hilfe() {}
+void MenuScreen::Form_Load() {
+    show_face(Picture1, 1);
+    for (int i = 0; i < 3; ++i) {
+        Picture2[i].SetPicture(Picture2[i + 3].Picture());
+        Picture3[i].SetPicture(Picture3[i + 3].Picture());
+    }
+    show_face(Picture5, 1);
+    show_face(Picture6, 1);
+    Picture7.Visible = false;
+    Picture8.SetPicture(Form4->Picture2[1].Picture());
+    Picture8.Visible = false;
+}
 
-void schwierigkeit_anzeigen() {}
-void spielzeit_anzeigen() {}
+void MenuScreen::Form_QueryUnload(int16_t&, int16_t) {}
+
+void MenuScreen::Form_MouseMove(int16_t, int16_t, float, float) {
+    show_face(Picture1, 1);
+    show_face(Picture5, 1);
+    show_face(Picture6, 1);
+    Picture8.SetPicture(Form4->Picture2[1].Picture());
+}
+
+void MenuScreen::Picture1_MouseMove(int16_t, int16_t, int16_t, float, float) { show_face(Picture1, 2); }
+void MenuScreen::Picture5_MouseMove(int16_t, int16_t, int16_t, float, float) { show_face(Picture5, 2); }
+void MenuScreen::Picture6_MouseMove(int16_t, int16_t, int16_t, float, float) { show_face(Picture6, 2); }
+
+void MenuScreen::picture7_MouseMove(int16_t, int16_t, float, float) {
+    Picture8.SetPicture(Form4->Picture2[1].Picture());
+}
+
+void MenuScreen::picture8_MouseMove(int16_t, int16_t, float, float) {
+    Picture8.SetPicture(Form4->Picture2[2].Picture());
+}
+
+void MenuScreen::Picture1_Click() {
+    play_sound(14);
+    Form6->Show();
+    Form6->name_eingabe();
+    start_signal = kTrue;
+    Form6->Hide();
+    Form1->Picture19.SetPicture(Picture2[schwierigkeit + 5].Picture());
+    Form1->Picture16[0].Visible = true;
+    Form1->Picture16[1].Visible = true;
+}
+
+void MenuScreen::Picture2_Click(int16_t Index) {
+    play_sound(14);
+    schwierigkeit = static_cast<int16_t>(Index + 1);
+    hs_schwierigkeit = static_cast<int16_t>(Index + 1);
+    schwierigkeit_anzeigen();
+}
+
+void MenuScreen::Picture3_Click(int16_t Index) {
+    play_sound(14);
+    restzeit = static_cast<int16_t>((Index + 1) * 600);
+    spielzeit_wahl = static_cast<int16_t>(Index + 1);
+    hs_spielzeit = static_cast<int16_t>(Index + 1);
+    spielzeit_anzeigen();
+}
+
+void MenuScreen::Picture4_Click() { programm_beenden(); }
+
+void MenuScreen::Picture5_Click() {
+    play_sound(15);
+    Sleep(500);
+    Form4->Show();
+    Form4->zeige_highscore(neuer_rang);
+}
+
+void MenuScreen::Picture6_Click() {
+    play_sound(14);
+    hilfe();
+}
+
+void MenuScreen::Picture8_Click() {
+    Picture7.Visible = false;
+    Picture8.Visible = false;
+    play_sound(14);
+}
+
+void MenuScreen::hilfe() {
+    Picture7.Visible = true;
+    Picture8.Visible = true;
+}
+
+void schwierigkeit_anzeigen() { show_choice(Form3->Picture2, schwierigkeit); }
+
+void spielzeit_anzeigen() {
+    if (restzeit % 600 == 0) show_choice(Form3->Picture3, restzeit / 600);
+}

@@ -21,6 +21,11 @@ public:
     void Form_Load() override;
     void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode) override;
     void Form_MouseMove(int16_t Button, int16_t Shift, float X, float Y) override;
+    void Picture1_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void Picture5_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void Picture6_MouseMove(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void picture7_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void picture8_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
 
     void Picture1_Click();
     void Picture2_Click(int16_t Index);

@@ -13,16 +13,24 @@ fail() {
 bin=${1:-}
 [ -n "$bin" ] && [ -x "$bin" ] || { echo "audio_test: FAIL: no binary given or not executable: '$bin'" >&2; exit 2; }
 command -v xvfb-run >/dev/null || { echo "audio_test: FAIL: xvfb-run is missing (package xvfb)" >&2; exit 2; }
+command -v xdotool >/dev/null || { echo "audio_test: FAIL: xdotool is missing (package xdotool)" >&2; exit 2; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zandorix_audio.XXXXXX") || exit 2
 trap 'rm -rf "$work"' EXIT INT TERM
 
-# Inside the X session: start the game, let the start rows animate (about 2 s after start-up),
-# then ask it to end as a window manager would; SDL turns SIGTERM into a quit.
+# Inside the X session: start the game from the menu as a player does (the window fills the
+# 1024 × 768 screen, so the menu's Start at (397, 559) is at (508, 715)), let the start rows
+# animate, then ask it to end as a window manager would; SDL turns SIGTERM into a quit.
 cat > "$work/run.sh" <<'INNER'
 #!/bin/sh
 "$1" 2>"$2/stderr" &
 pid=$!
+window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Zandorix$' 2>/dev/null | head -n 1)
+sleep 0.5
+xdotool mousemove --window "$window" 508 715 click 1
+sleep 0.3
+xdotool type --delay 40 tester
+xdotool key Return
 sleep 4
 kill -TERM "$pid" 2>/dev/null
 i=0

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A game runs on both boards: stones fall, the arrow keys move the cursor, and Escape ends
-# the program at once.
+# A game started from the menu runs on both boards: stones fall, the arrow keys move the
+# cursor, and Escape ends the program at once.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"; fi
@@ -18,6 +18,7 @@ lit_pixels() {
 }
 
 start_game
+start_from_menu
 sleep 5  # the start rows build up first
 screenshot "$workdir/a.png"
 sleep 1

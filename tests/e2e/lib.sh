@@ -35,3 +35,24 @@ wait_for_end() {
 screenshot() {
     import -window root "$1" 2>/dev/null || xwd -root -silent | convert xwd:- "$1"
 }
+
+# Clicks at a point of the game's 800 × 600 screen, wherever the window shows it scaled.
+click_at() {
+    local geometry width height x y
+    geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+    width=${geometry%x*}
+    height=${geometry#*x}
+    read -r x y < <(awk -v w="$width" -v h="$height" -v px="$1" -v py="$2" 'BEGIN {
+        s = w / 800; if (h / 600 < s) s = h / 600
+        printf "%d %d\n", (w - 800 * s) / 2 + (px + 0.5) * s, (h - 600 * s) / 2 + (py + 0.5) * s }')
+    xdotool mousemove --window "$window" "$x" "$y" click 1
+}
+
+# Starts a game the way a player does: Start in the menu, a name, Enter.
+start_from_menu() {
+    sleep 0.5  # the menu comes up
+    click_at 397 559
+    sleep 0.3
+    xdotool type --delay 40 "${1:-tester}"
+    xdotool key Return
+}

@@ -5,13 +5,23 @@
 #include "frame/picture_store.h"
 #include "frame/procedures.h"
 #include "frame/state.h"
+#include "runtime/pictures.h"
 #include "screens/highscore_screen.h"
 #include "screens/menu_screen.h"
 #include "screens/name_entry.h"
 #include "support/game_test.h"
+#include "support/menu_player.h"
 #include "support/temp_folder.h"
 
 namespace {
+bool frame_shows(const Image& frame, int left, int top, const Image& picture) {
+    if (picture.empty() || frame.width < left + picture.width || frame.height < top + picture.height) return false;
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            if (frame.at(left + x, top + y) != picture.at(x, y)) return false;
+    return true;
+}
+
 class Spine : public GameTest {
 protected:
     void SetUp() override {
@@ -22,6 +32,8 @@ protected:
         backend.display = {1920, 1080};
         backend.key_down(vk::Escape, 0);  // the game ends at its first pass
     }
+    // The player starts the game from the menu.
+    void start_game() { start_from_menu(backend); }
     // Runs the program until it ends; ends it through the shutdown if Main returns on its own.
     void run_program() {
         if (!ends_program([] { Main(); })) {
@@ -32,6 +44,7 @@ protected:
 };
 
 TEST_F(Spine, StartsTheFirstGameWithTheDefaultsAndShutsDownGivingTheDisplayBack) {
+    start_game();
     ends_program([] { Main(); });
     EXPECT_EQ(schwierigkeit, 2);
     EXPECT_EQ(spielzeit_wahl, 1);
@@ -54,6 +67,7 @@ TEST_F(Spine, StartsTheFirstGameWithTheDefaultsAndShutsDownGivingTheDisplayBack)
 }
 
 TEST_F(Spine, ShutdownUnloadsEveryScreenAndRestoresTheDisplayKeptAtStart) {
+    start_game();
     run_program();
     EXPECT_FALSE(Form1.loaded());
     EXPECT_FALSE(Form2.loaded());
@@ -73,14 +87,58 @@ TEST_F(Spine, ShutdownUnloadsTheMenuAndScoreScreensTooWhetherShownOrNot) {
 
 TEST_F(Spine, TheGameLoopStartsWithTheFirstSecondCounted) {
     // Main reaches the loop with spielsekunden at 0: -1 before the wait, one count by the clock.
+    start_game();
     run_program();
     EXPECT_EQ(spielsekunden, 0);
 }
+
+TEST_F(Spine, WaitsInTheMenuUntilANameIsConfirmedThenPlaysTheChosenGame) {
+    // "schwer" and "30 min" chosen in the menu, then Start; Enter on the empty name does nothing,
+    // and the name typed a second later starts the game.
+    backend.click(menu_spot::kDifficultyX, menu_spot::kOptionTop[2]);
+    backend.click(menu_spot::kPlayTimeX, menu_spot::kOptionTop[2]);
+    backend.click(menu_spot::kStart[0], menu_spot::kStart[1]);
+    backend.tap(vk::Return);
+    for (int key : {int{'Z'}, int{'O'}, int{'E'}, vk::Return}) {
+        backend.key_down(key, 1000);
+        backend.key_up(key, 1000);
+    }
+    run_program();
+    EXPECT_GE(backend.clock, 1000u);
+    EXPECT_EQ(spieler_name, "ZOE");
+    EXPECT_EQ(schwierigkeit, 3);
+    EXPECT_EQ(stein_arten, 8);
+    EXPECT_EQ(restzeit, 1800);
+    EXPECT_EQ(spielzeit_wahl, 3);
+    EXPECT_EQ(hs_spielzeit, 3);
+}
+
+TEST_F(Spine, WaitsInTheMenuShowingNormalAndTenMinutesChosen) {
+    rt::set_quit_handler([] { programm_beenden(); });
+    backend.clock = 0;
+    backend.schedule(InputEvent{}, 500);  // the window is closed while the menu waits
+    run_program();
+    EXPECT_EQ(spielsekunden, -1);  // no game began
+    struct Face {
+        int left, top;
+        const char* picture;
+    };
+    const Face faces[] = {
+        {144, 256, "form3/picture2_3"}, {144, 296, "form3/picture2_7"}, {144, 336, "form3/picture2_5"},
+        {544, 256, "form3/picture3_6"}, {544, 295, "form3/picture3_4"}, {544, 336, "form3/picture3_5"},
+    };
+    for (const Face& face : faces) {
+        SCOPED_TRACE(face.picture);
+        EXPECT_TRUE(frame_shows(backend.frame, face.left, face.top, embedded_picture(face.picture)));
+    }
+}
+
 TEST_F(Spine, LoadsTheHighScoresOfTheProgramsFolderAtStart) {
     highscore_laden();  // the defaults: there is no file yet
     hs_name[3][2][1] = "ZOE";
     highscore_speichern();
     hs_name[3][2][1].clear();
+    start_game();
     run_program();
     EXPECT_EQ(hs_name[3][2][1], "ZOE");
     EXPECT_EQ(hs_name[4][2][1], "Kelvaro");

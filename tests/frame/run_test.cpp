@@ -7,10 +7,11 @@
 #include "frame/procedures.h"
 #include "frame/run.h"
 #include "support/game_test.h"
+#include "support/menu_player.h"
 #include "support/temp_folder.h"
 
 namespace {
-// A backend whose first sound fails: an error deep inside the running game.
+// A backend whose first sound fails: an error deep inside a handler (the menu's Start).
 class FailingBackend : public rt::TestBackend {
 public:
     std::function<void()> fail;
@@ -51,6 +52,7 @@ TEST_F(RunProgram, AnUnexpectedErrorEndsThroughTheShutdown) {
         failing.fail = c.fail;
         failing.display_changes.clear();
         failing.sounds_released.clear();
+        start_from_menu(failing);
         testing::internal::CaptureStderr();
         const int status = run_program([] { Main(); });
         const std::string said = testing::internal::GetCapturedStderr();

@@ -10,6 +10,7 @@
 #include "screens/highscore_screen.h"
 #include "screens/menu_screen.h"
 #include "support/game_test.h"
+#include "support/menu_player.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -19,9 +20,7 @@ class HighscoreList : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        schwierigkeit = hs_schwierigkeit = 2;
-        spielzeit_wahl = hs_spielzeit = 1;
-        restzeit = 600;
+        use_start_settings();
         // Each option face of the menu gets a colour of its own, so a list button shows which one it wears.
         for (int i = 0; i < 9; ++i) {
             Form3->Picture2[i].SetPicture(Image(106, 31, face_colour(2, i)));

@@ -27,6 +27,24 @@ Image popup_letter_s(Tint tint);                    // 22 x 22
 Image popup_minus(Tint tint);                       // 22 x 22
 Image game_over_word();                             // 192 x 75 "Spielende"
 
+// The hand shared by every screen (screen.cpp).
+Image textured_ground();                              // 800 x 600 indigo stone with a lattice
+void cast_shadow(Image& img, Rect r, int reach);
+void framed_well(Image& img, Rect r, int thickness);  // bevelled steel frame just outside r
+struct PlateLook {
+    Rgb top, bottom;                 // the face, shaded downwards
+    Rgb outer;                       // the outermost ring
+    Rgb inner_lit, inner_shaded;     // the ring inside it, upper left and lower right
+    int shadow;                      // reach of the cast shadow
+};
+void plate(Image& img, Rect r, const PlateLook& look);
+void plate(Image& img, Rect r);                       // a raised plate
+void stud(Image& img, int cx, int cy, Rgb colour);
+Image bordered_panel(int w, int h);                   // dark, with a thin blue border
+Image plaque(int w, int h, Rgb fill, Rgb border);     // rounded and embossed
+LetterStyle caption_style();                          // cream to amber with a dark rim
+void centred_text(Image& img, const std::string& text, int point_size, const LetterStyle& style);
+
 // The game screen (screen.cpp).
 Image screen_background();
 Image caption_on_background(const Image& background, Rect where, const std::string& text);
@@ -38,3 +56,13 @@ Image score_panel();
 Image level_panel();
 Image place_panel();
 Image clock_panel();
+
+// The menu, the help, the name entry and the high-score screen (menus.cpp).
+Image menu_background();
+Image menu_button(int w, const std::string& text, bool lit);
+Image option_face(const std::string& text);  // not chosen
+Image play_time_chosen(const std::string& text);
+Image close_button();
+Image help_overlay();
+Image name_entry_background();
+Image highscore_background();

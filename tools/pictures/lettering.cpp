@@ -3,11 +3,16 @@
 #include <algorithm>
 #include <cstdio>
 
-static const char* const kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+static const char* const kBoldFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+static const char* const kBookFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
-Font::Font(int point_size) : font_(TTF_OpenFont(kFontFile, point_size)) {
-    if (!font_) std::fprintf(stderr, "pictures: cannot open %s: %s\n", kFontFile, TTF_GetError());
+Font::Font(int point_size, bool bold) {
+    const char* file = bold ? kBoldFontFile : kBookFontFile;
+    font_ = TTF_OpenFont(file, point_size);
+    if (!font_) std::fprintf(stderr, "pictures: cannot open %s: %s\n", file, TTF_GetError());
 }
+
+int Font::line_height() const { return TTF_FontLineSkip(font_); }
 
 Font::~Font() {
     if (font_) TTF_CloseFont(font_);

@@ -9,7 +9,8 @@
 
 class Font {
 public:
-    explicit Font(int point_size);
+    // DejaVu Sans Bold, or its book weight for running text.
+    explicit Font(int point_size, bool bold = true);
     ~Font();
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
@@ -18,6 +19,7 @@ public:
     // Coverage of the text as the font lays it out (full line height).
     Coverage text(const std::string& utf8) const;
     int width(const std::string& utf8) const;
+    int line_height() const;
 
 private:
     TTF_Font* font_ = nullptr;

@@ -1,6 +1,7 @@
 // Draws every picture of the game: the picture store's sets into form2/ as
 // <set>_<index>.png (or <set>.png for a single box), the game screen's
-// pictures into form1/.
+// pictures into form1/, the menu's, the high-score screen's and the name entry's into
+// form3/, form4/ and form6/.
 #include "pictures/pictures.h"
 
 #include <SDL.h>
@@ -115,7 +116,6 @@ void draw_game_screen(PictureWriter& out) {
     out.put("form1/picture9", caption_on_background(background, {362, 37, 76, 21}, "Level"));
     out.put("form1/picture20", pause_plaque());
     out.put("form1/picture19", difficulty_badge(1));
-    for (int d = 2; d <= 3; ++d) out.put("form1/badge_" + std::to_string(d), difficulty_badge(d));
     out.put("form1/picture5", meter_frame());
     out.put("form1/picture6", meter_bar(true));
     out.put("form1/picture7", meter_bar(false));
@@ -124,6 +124,39 @@ void draw_game_screen(PictureWriter& out) {
     out.put("form1/picture18", place_panel());
     out.put("form1/picture13", Image(32, 416));
     out.put("form2/picture14", clock_panel());
+}
+
+// Buttons keep their faces in invisible members: <set>_1 normal and <set>_2 lit; option sets
+// hold the normal faces at 3..5 and the chosen ones at 6..8.
+void draw_menu_screens(PictureWriter& out) {
+    out.put("form3/background", menu_background());
+    const std::pair<const char*, std::pair<int, const char*>> buttons[] = {
+        {"form3/picture1", {106, "Start"}}, {"form3/picture5", {123, "Highscore"}},
+        {"form3/picture6", {106, "Hilfe"}}, {"form4/picture2", {123, "OK"}}};
+    for (const auto& [set, face] : buttons) {
+        out.put(indexed(set, 1), menu_button(face.first, face.second, false));
+        out.put(indexed(set, 2), menu_button(face.first, face.second, true));
+    }
+    const char* const difficulties[] = {"leicht", "normal", "schwer"};
+    const char* const play_times[] = {"10 min", "20 min", "30 min"};
+    for (int i = 0; i < 3; ++i) {
+        out.put(indexed("form3/picture2", 3 + i), option_face(difficulties[i]));
+        out.put(indexed("form3/picture2", 6 + i), difficulty_badge(i + 1));
+        out.put(indexed("form3/picture3", 3 + i), option_face(play_times[i]));
+        out.put(indexed("form3/picture3", 6 + i), play_time_chosen(play_times[i]));
+    }
+    out.put("form3/picture4", close_button());
+    out.put("form3/picture7", help_overlay());
+
+    out.put("form6/background", name_entry_background());
+
+    const Image background = quantized(highscore_background());
+    out.put("form4/background", background);
+    const char* const headings[] = {"Platz", "Punkte", "Name", "Level", "Spielzeit"};
+    const int heading_left[] = {152, 264, 352, 440, 528};
+    for (int i = 0; i < 5; ++i)
+        out.put(indexed("form4/picture3", i),
+                caption_on_background(background, {heading_left[i], 160, i == 4 ? 82 : 76, 21}, headings[i]));
 }
 
 }  // namespace
@@ -137,6 +170,7 @@ bool draw_pictures(const std::filesystem::path& dir) {
     draw_board_tiles(out);
     draw_digits_and_glyphs(out);
     draw_game_screen(out);
+    draw_menu_screens(out);
     TTF_Quit();
     return out.ok();
 }

@@ -32,6 +32,15 @@ float lattice_distance(float x, float y, float pitch) {
     return std::min(da, db) / std::sqrt(2.0f);
 }
 
+// Chebyshev distance from a pixel outside r to r; 0 inside.
+int distance_outside(Rect r, int x, int y) {
+    const int dx = std::max({r.x - x, x - (r.x + r.w - 1), 0});
+    const int dy = std::max({r.y - y, y - (r.y + r.h - 1), 0});
+    return std::max(dx, dy);
+}
+
+}  // namespace
+
 // Deep indigo stone, embossed with a faint diamond lattice.
 Image textured_ground() {
     Coverage height(kScreenW, kScreenH);
@@ -51,13 +60,6 @@ Image textured_ground() {
             img.at(x, y) = base * (tone * (0.55f + 0.6f * l.diffuse)) + hex(0x8080ff) * (0.06f * l.specular);
         }
     return img;
-}
-
-// Chebyshev distance from a pixel outside r to r; 0 inside.
-int distance_outside(Rect r, int x, int y) {
-    const int dx = std::max({r.x - x, x - (r.x + r.w - 1), 0});
-    const int dy = std::max({r.y - y, y - (r.y + r.h - 1), 0});
-    return std::max(dx, dy);
 }
 
 // A soft shadow cast down and right by a raised frame around r.
@@ -96,19 +98,23 @@ void framed_well(Image& img, Rect r, int thickness) {
         }
 }
 
-// A raised plate behind a caption and its panel.
-void plate(Image& img, Rect r) {
-    cast_shadow(img, r, 5);
+void plate(Image& img, Rect r, const PlateLook& look) {
+    cast_shadow(img, r, look.shadow);
     for (int y = r.y; y < r.y + r.h; ++y)
         for (int x = r.x; x < r.x + r.w; ++x) {
             if (!img.contains(x, y)) continue;
             const int edge = std::min({x - r.x, y - r.y, r.x + r.w - 1 - x, r.y + r.h - 1 - y});
             const float t = float(y - r.y) / float(r.h);
-            Rgb c = mix(hex(0x3c3a8a), hex(0x1c1a4c), t);
-            if (edge == 0) c = hex(0x0a0a20);
-            else if (edge == 1) c = (y - r.y <= 1 || x - r.x <= 1) ? hex(0x8e90e0) : hex(0x24245a);
+            Rgb c = mix(look.top, look.bottom, t);
+            if (edge == 0) c = look.outer;
+            else if (edge == 1) c = (y - r.y <= 1 || x - r.x <= 1) ? look.inner_lit : look.inner_shaded;
             img.at(x, y) = c;
         }
+}
+
+// A raised plate behind a caption and its panel.
+void plate(Image& img, Rect r) {
+    plate(img, r, {hex(0x3c3a8a), hex(0x1c1a4c), hex(0x0a0a20), hex(0x8e90e0), hex(0x24245a), 5});
 }
 
 // A small raised diamond stud, as decoration in a panel's margin.
@@ -164,8 +170,6 @@ Image plaque(int w, int h, Rgb fill, Rgb border) {
     });
     return img;
 }
-
-}  // namespace
 
 Image screen_background() {
     Image img = textured_ground();
