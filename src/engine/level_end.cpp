@@ -20,12 +20,12 @@ struct LevelStep {
 using Steps = std::vector<LevelStep>;
 
 // How each difficulty gets harder with the levels.
-struct LevelStufen {
+struct LevelTable {
     Steps stein_arten, spalten, tempo_klasse, computer_level;
 };
 
-const LevelStufen& level_stufen(int difficulty) {
-    static const LevelStufen table[3] = {
+const LevelTable& level_stufen(int difficulty) {
+    static const LevelTable table[3] = {
         {{{8, 7}, {16, 8}, {24, 9}},
          {{15, 8}, {30, 7}, {45, 6}},
          {{15, 3}},
@@ -86,18 +86,18 @@ void computer_wins() {
 }
 
 void next_level_values() {
-    const LevelStufen& stufen = level_stufen(schwierigkeit);
-    apply(stufen.stein_arten, stein_arten);
-    apply(stufen.spalten, spalten);
+    const LevelTable& table = level_stufen(schwierigkeit);
+    apply(table.stein_arten, stein_arten);
+    apply(table.spalten, spalten);
     steinfolge_erzeugen();
     balken_schritt = 416.0f / 20.0f;
     gruppen_ziel = 20;
     balken_pos = 416;
-    apply(stufen.tempo_klasse, tempo_klasse);
+    apply(table.tempo_klasse, tempo_klasse);
     tempo_tabelle_setzen();
     intervall1 = tempo[tempo_klasse][tempo_stufe1];
     intervall2 = tempo[tempo_klasse][tempo_stufe2];
-    apply(stufen.computer_level, computer_level);
+    apply(table.computer_level, computer_level);
     level_werte_setzen();
 }
 

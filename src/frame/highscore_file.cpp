@@ -53,11 +53,11 @@ std::optional<HighscoreEntry> decode_line(std::string_view line) {
     if (at != line.size()) return std::nullopt;
 
     HighscoreEntry entry;
-    entry.punkte = Val(fields[0]);
+    entry.points = Val(fields[0]);
     entry.name = fields[1];
-    entry.zeit = fields[2];
+    entry.seconds = fields[2];
     entry.level = CStr(Val(fields[3]));
-    if (!plain_number(CStr(entry.punkte)) || !plain_number(entry.level)) return std::nullopt;
+    if (!plain_number(CStr(entry.points)) || !plain_number(entry.level)) return std::nullopt;
     return entry;
 }
 }  // namespace
@@ -70,7 +70,7 @@ HighscoreSlot highscore_slot(int line) {
 std::string encode_highscore_file(const HighscoreLines& entries) {
     std::string out;
     for (const HighscoreEntry& e : entries) {
-        const std::string fields[] = {CStr(e.punkte), Trim(e.name), Trim(e.zeit), CStr(Val(e.level))};
+        const std::string fields[] = {CStr(e.points), Trim(e.name), Trim(e.seconds), CStr(Val(e.level))};
         for (size_t f = 0; f < 4; ++f) {
             if (f > 0) out += ',';
             out += kQuote;

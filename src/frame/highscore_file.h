@@ -11,16 +11,16 @@ constexpr int kHighscoreLines = 180;
 constexpr int kHighscoreShift = 3;  // 2 would turn a space into a quote
 
 struct HighscoreEntry {
-    double punkte = 0;
+    double points = 0;
     std::string name;
-    std::string zeit;
+    std::string seconds;  // seconds played
     std::string level;
     bool operator==(const HighscoreEntry&) const = default;
 };
 
 // Where line 1..180 belongs: play time outermost, within it difficulty, within that place.
 struct HighscoreSlot {
-    int platz, schwierigkeit, spielzeit;
+    int place, difficulty, play_time;
 };
 HighscoreSlot highscore_slot(int line);
 

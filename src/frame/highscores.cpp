@@ -14,19 +14,19 @@ constexpr size_t kMostBytesRead = 64 * 1024;
 std::string highscore_path() { return AppPath() + "/highscore.dat"; }
 
 HighscoreEntry default_entry(const HighscoreSlot& s) {
-    return {8500.0 + 2000 * s.spielzeit - 500 * s.platz, "Kelvaro", CStr(600 * s.spielzeit), "1"};
+    return {8500.0 + 2000 * s.play_time - 500 * s.place, "Kelvaro", CStr(600 * s.play_time), "1"};
 }
 
 void store(const HighscoreSlot& s, const HighscoreEntry& e) {
-    hs_punkte[s.platz][s.schwierigkeit][s.spielzeit] = e.punkte;
-    hs_name[s.platz][s.schwierigkeit][s.spielzeit] = e.name;
-    hs_zeit[s.platz][s.schwierigkeit][s.spielzeit] = e.zeit;
-    hs_level[s.platz][s.schwierigkeit][s.spielzeit] = e.level;
+    hs_punkte[s.place][s.difficulty][s.play_time] = e.points;
+    hs_name[s.place][s.difficulty][s.play_time] = e.name;
+    hs_zeit[s.place][s.difficulty][s.play_time] = e.seconds;
+    hs_level[s.place][s.difficulty][s.play_time] = e.level;
 }
 
 HighscoreEntry stored(const HighscoreSlot& s) {
-    return {hs_punkte[s.platz][s.schwierigkeit][s.spielzeit], hs_name[s.platz][s.schwierigkeit][s.spielzeit],
-            hs_zeit[s.platz][s.schwierigkeit][s.spielzeit], hs_level[s.platz][s.schwierigkeit][s.spielzeit]};
+    return {hs_punkte[s.place][s.difficulty][s.play_time], hs_name[s.place][s.difficulty][s.play_time],
+            hs_zeit[s.place][s.difficulty][s.play_time], hs_level[s.place][s.difficulty][s.play_time]};
 }
 }  // namespace
 

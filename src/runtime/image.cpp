@@ -51,14 +51,20 @@ void combine(uint32_t* d, const uint32_t* s, int w, Op op) {
 
 void BitBlt(Image& dst, int dx, int dy, int w, int h, const Image& src, int sx, int sy, RasterOp op) {
     // Clip against the source, then against the destination, moving both corners together.
-    auto clip = [&](int& from, int& to, int& len, int limit_from, int limit_to) {
-        if (from < 0) { len += from; to -= from; from = 0; }
-        if (to < 0) { len += to; from -= to; to = 0; }
-        len = std::min({len, limit_from - from, limit_to - to});
+    // Computed in 64 bits, since a corner may lie as far off as an int reaches; what is left
+    // lies within both images.
+    auto clip = [](int& from, int& to, int& len, int limit_from, int limit_to) {
+        int64_t f = from, t = to, l = len;
+        if (f < 0) { l += f; t -= f; f = 0; }
+        if (t < 0) { l += t; f -= t; t = 0; }
+        l = std::min({l, limit_from - f, limit_to - t});
+        if (l <= 0) return false;
+        from = static_cast<int>(f);
+        to = static_cast<int>(t);
+        len = static_cast<int>(l);
+        return true;
     };
-    clip(sx, dx, w, src.width, dst.width);
-    clip(sy, dy, h, src.height, dst.height);
-    if (w <= 0 || h <= 0) return;
+    if (!clip(sx, dx, w, src.width, dst.width) || !clip(sy, dy, h, src.height, dst.height)) return;
 
     // Within one image a copy downward must run bottom-up so it never reads what it wrote.
     const bool backwards = &dst == &src && dy > sy;

@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "runtime/desktop.h"
+#include "runtime/tool_tip.h"
 
 namespace rt {
 namespace {
@@ -166,6 +167,7 @@ void reset_runtime() {
     s.dirty = true;
     s.last_present = 0;
     s.quit_handler = nullptr;
+    tool_tips().reset();
     desktop().reset();
 }
 }  // namespace rt
@@ -193,6 +195,7 @@ void run_events(uint32_t wait_ms) {
             desktop().deliver(event);
         }
     }
+    tool_tips().tick(backend().now_ms());
     present_if_due(false);
 }
 }  // namespace

@@ -115,9 +115,11 @@ void MenuScreen::picture8_MouseMove(int16_t, int16_t, float, float) {
 
 void MenuScreen::Picture1_Click() {
     play_sound(14);
+    const int games_before = games_started;
     Form6->Show();
     Form6->name_eingabe();
-    start_signal = kTrue;
+    // A game that another Start began while this name entry waited has used up this click.
+    if (games_started == games_before) start_signal = kTrue;
     Form6->Hide();
     Form1->Picture19.SetPicture(Picture2[schwierigkeit + 5].Picture());
     Form1->Picture16[0].Visible = true;

@@ -93,7 +93,7 @@ TEST_F(GameOver, TheScoreTakesTheFirstPlaceItBeatsAndPushesTheRestDown) {
         for (int d = 1; d <= 3; ++d) {
             for (int t = 1; t <= 3; ++t) {
                 if (d == 3 && t == 1) continue;
-                for (int p = 1; p <= 20; ++p) EXPECT_EQ(at(p, d, t).punkte, 8500 + 2000 * t - 500 * p) << d << "/" << t;
+                for (int p = 1; p <= 20; ++p) EXPECT_EQ(at(p, d, t).points, 8500 + 2000 * t - 500 * p) << d << "/" << t;
             }
         }
     }

@@ -122,6 +122,29 @@ TEST_F(PanelsTest, EqualEntriesLeaveTheMarkerAtTheLaddersFoot) {
     }
 }
 
+// High entries a point apart put the marker far below the screen; out of order (a hand-edited
+// file), far above it. The marker is not held back, and drawing it there harms nothing.
+TEST_F(PanelsTest, MarkerFarOffTheScreenIsNotSeen) {
+    const struct {
+        double place20, place21, score;
+    } cases[] = {
+        {1e9 + 1, 1e9, 0},
+        {1e9, 1e9 + 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.place21);
+        for (int p = 1; p <= 20; ++p) hs_punkte[p][2][1] = 6e11;
+        hs_punkte[20][2][1] = c.place20;
+        hs_punkte[21][2][1] = c.place21;
+        gesamtpunkte = c.score;
+        show_score();
+        Form1->Show();
+        const Image& frame = rt::desktop().compose();
+        EXPECT_GT(std::fabs(Form1->Picture16[0].Top.get()), 1e11);
+        EXPECT_EQ(digits_shown(frame, 6, 22, 20 + 5, 2, 0, 22), "21");
+    }
+}
+
 TEST_F(PanelsTest, SpeedLampsShowTheStepInForce) {
     tempo_klasse = 2;
     const struct {

@@ -48,11 +48,11 @@ protected:
     }
 
     static HighscoreEntry entry(const HighscoreSlot& s) {
-        return {hs_punkte[s.platz][s.schwierigkeit][s.spielzeit], hs_name[s.platz][s.schwierigkeit][s.spielzeit],
-                hs_zeit[s.platz][s.schwierigkeit][s.spielzeit], hs_level[s.platz][s.schwierigkeit][s.spielzeit]};
+        return {hs_punkte[s.place][s.difficulty][s.play_time], hs_name[s.place][s.difficulty][s.play_time],
+                hs_zeit[s.place][s.difficulty][s.play_time], hs_level[s.place][s.difficulty][s.play_time]};
     }
     static HighscoreEntry default_entry(const HighscoreSlot& s) {
-        return {8500.0 + 2000 * s.spielzeit - 500 * s.platz, "Kelvaro", std::to_string(600 * s.spielzeit), "1"};
+        return {8500.0 + 2000 * s.play_time - 500 * s.place, "Kelvaro", std::to_string(600 * s.play_time), "1"};
     }
 
     // Index of a list entry's line, counted from 0: play time outermost, then difficulty, then place.
@@ -74,7 +74,7 @@ TEST_F(HighscoreStore, WithoutAFileAllNineListsHoldTheDefaultsAndNothingIsWritte
     EXPECT_EQ(load(), "");
     for (int line = 1; line <= kHighscoreLines; ++line) {
         const HighscoreSlot s = highscore_slot(line);
-        EXPECT_EQ(entry(s), default_entry(s)) << "place " << s.platz << " list " << s.schwierigkeit << "/" << s.spielzeit;
+        EXPECT_EQ(entry(s), default_entry(s)) << "place " << s.place << " list " << s.difficulty << "/" << s.play_time;
     }
     // Spot checks of the formula's ends.
     EXPECT_EQ(hs_punkte[1][2][1], 10000);
@@ -127,7 +127,7 @@ TEST_F(HighscoreStore, ReloadingGivesTheSavedListsWithTrimmedNamesAndPlainLevels
     before[line_index(4, 2, 3)].name = "AB CD";
     before[line_index(6, 1, 1)].level = "7";
     before[line_index(7, 1, 1)].level = "2";
-    before[line_index(8, 3, 2)].zeit = "99";
+    before[line_index(8, 3, 2)].seconds = "99";
     for (int line = 1; line <= kHighscoreLines; ++line) EXPECT_EQ(entry(highscore_slot(line)), before[line - 1]) << line;
 }
 

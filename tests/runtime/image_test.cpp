@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "runtime/image.h"
 
 namespace {
@@ -52,6 +54,11 @@ TEST(BitBlt, ClipsToSourceAndDestination) {
         {"source corner negative", 0, 0, 3, 3, -1, -1, 4},
         {"wholly outside", 5, 5, 2, 2, 0, 0, 0},
         {"empty rectangle", 0, 0, 0, 3, 0, 0, 0},
+        // A box can stand as far off the screen as an int reaches.
+        {"far above", 0, INT_MIN, 1, 2, 0, 0, 0},
+        {"far left", INT_MIN, 0, 2, 1, 0, 0, 0},
+        {"far right of a source far left", INT_MAX, 0, 2, 1, INT_MIN, 0, 0},
+        {"far below a source far above", 0, INT_MAX, 1, 2, 0, INT_MIN, 0},
     };
     for (const Case& c : cases) {
         Image dst(4, 4, 0), src(2, 2, kRed);

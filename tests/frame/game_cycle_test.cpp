@@ -1,0 +1,180 @@
+// Game after game on the fake clock: the menu, the name, a game to its end, the high-score
+// screen and OK, and the way back to the menu for the next game.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/game_screen.h"
+#include "frame/procedures.h"
+#include "frame/state.h"
+#include "runtime/system.h"
+#include "runtime/text.h"
+#include "screens/highscore_screen.h"
+#include "screens/menu_screen.h"
+#include "screens/name_entry.h"
+#include "support/game_test.h"
+#include "support/menu_player.h"
+#include "support/temp_folder.h"
+
+namespace {
+using menu_spot::kClose;
+using menu_spot::kHighscore;
+using menu_spot::kStart;
+constexpr int kOk[] = {740, 583};  // the high-score screen's OK
+// A 10-minute game with its start rows and game-over sequence, with room for a minute won.
+constexpr uint32_t kGameMs = 700'000;
+
+class GameCycle : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        folder.link_sounds();
+        backend.folder = folder.path().string();
+        backend.keep_frames = false;  // the cycle is about state, not pixels
+        // A late close of the window ends whatever still runs, should a step not happen.
+        rt::set_quit_handler([] { programm_beenden(); });
+        backend.schedule(InputEvent{}, 30 * kGameMs);
+    }
+
+    void click_at(const int (&where)[2], uint32_t at) {
+        InputEvent event;
+        event.x = where[0];
+        event.y = where[1];
+        for (auto kind : {InputEvent::Kind::MouseMove, InputEvent::Kind::MouseDown, InputEvent::Kind::MouseUp}) {
+            event.kind = kind;
+            backend.schedule(event, at);
+        }
+    }
+    void type_at(const std::string& keys, uint32_t at) {
+        for (char key : keys) {
+            backend.key_down(key, at);
+            backend.key_up(key, at + 20);
+            at += 50;
+        }
+        backend.key_down(vk::Return, at);
+        backend.key_up(vk::Return, at + 20);
+    }
+    // Lets the program's screens run until the program ends (as the entry point does after Main).
+    bool run_screens() {
+        return ends_program([] {
+            for (;;) DoEvents();
+        });
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(GameCycle, MenuNameGameHighscoresOkAndTheNextGameWithTheSameName) {
+    // A file whose list for normal, 10 minutes leaves room from place 6 on for any score.
+    highscore_laden();
+    for (int place = 1; place <= 20; ++place) {
+        hs_punkte[place][2][1] = place <= 5 ? 1e6 - place : 0;
+        hs_name[place][2][1] = "P" + CStr(place);
+    }
+    highscore_speichern();
+    const std::string before = read_bytes(folder.file("highscore.dat"));
+    reset_program_state();
+
+    click_at(kStart, 100);
+    type_at("ABC", 300);
+    EXPECT_FALSE(ends_program([] { Main(); }));  // Main returns with the first game's end
+
+    // The game over: its list shown with the new entry, nothing saved yet.
+    const double score = gesamtpunkte, seconds = spielsekunden, reached = level;
+    ASSERT_GT(score, 0) << "the computer's attacks and falling stones should have scored something";
+    EXPECT_GT(seconds, 0);  // fewer than 600 when full boards cost the player minutes
+    EXPECT_EQ(neuer_rang, 6);
+    EXPECT_EQ(spiel_beendet, kTrue);
+    EXPECT_TRUE(Form4->shown());
+    EXPECT_FALSE(Form1->shown());
+    EXPECT_EQ(Form4->Label2[5].Caption.get(), "ABC");
+    EXPECT_EQ(Form4->Label1[5].ForeColor(), rgb(0, 255, 0));
+    EXPECT_EQ(read_bytes(folder.file("highscore.dat")), before);
+
+    // OK: saved, and the menu waits for the next Start; Enter alone keeps the name offered.
+    const uint32_t after = backend.clock;
+    click_at(kOk, after + 100);
+    click_at(kStart, after + 1000);
+    type_at("", after + 1500);
+    backend.key_down(vk::Escape, after + 20'000);  // ends the second game and with it the program
+    EXPECT_TRUE(run_screens());
+    EXPECT_EQ(games_started, 2);
+    EXPECT_EQ(spieler_name, "ABC");
+    EXPECT_EQ(spiel_beendet, kFalse);  // the second game's loop had begun
+
+    highscore_laden();
+    EXPECT_EQ(hs_name[6][2][1], "ABC");
+    EXPECT_EQ(hs_punkte[6][2][1], score);
+    EXPECT_EQ(hs_zeit[6][2][1], CStr(seconds));
+    EXPECT_EQ(hs_level[6][2][1], CStr(reached));
+    EXPECT_EQ(hs_name[7][2][1], "P6");
+    EXPECT_EQ(hs_name[20][2][1], "P19");
+    EXPECT_EQ(hs_name[5][2][1], "P5");
+}
+
+// The state right after a game over, without playing one.
+class AfterAGame : public GameCycle {
+protected:
+    void SetUp() override {
+        GameCycle::SetUp();
+        schwierigkeit = hs_schwierigkeit = 2;
+        spielzeit_wahl = hs_spielzeit = 1;
+        restzeit = 0;
+        spieler_name = "ABC";
+        highscore_laden();
+        spiel_initialisieren();
+        spiel_beendet = kTrue;
+        Form4->Show();
+        Form4->zeige_highscore(neuer_rang);
+    }
+};
+
+TEST_F(AfterAGame, OkGoesBackToTheMenuAndStartsOneGameOnStart) {
+    click_at(kOk, 100);
+    click_at(kStart, 1000);
+    type_at("", 1200);
+    backend.key_down(vk::Escape, 10'000);
+    EXPECT_TRUE(run_screens());
+    EXPECT_EQ(games_started, 1);
+    EXPECT_EQ(spiel_beendet, kFalse);
+    EXPECT_EQ(restzeit, 600 - static_cast<int>(spielsekunden));
+    EXPECT_TRUE(FileExists(folder.file("highscore.dat")));
+}
+
+TEST_F(AfterAGame, OkAgainFromTheMenuWaitsAgainAndOneStartStartsOneGame) {
+    // OK, then the high-score screen from the menu with another play time, and OK again: the
+    // second OK runs the way to the next game once more; the clock comes from the list last shown.
+    click_at(kOk, 100);
+    click_at(kHighscore, 1000);
+    const int twenty_minutes[] = {397, 527};
+    click_at(twenty_minutes, 4000);
+    click_at(kOk, 5000);
+    click_at(kStart, 6000);
+    type_at("", 6500);
+    backend.key_down(vk::Escape, 20'000);
+    EXPECT_TRUE(run_screens());
+    EXPECT_EQ(games_started, 1);
+    EXPECT_EQ(spielzeit_wahl, 2);
+    EXPECT_EQ(restzeit, 1200 - static_cast<int>(spielsekunden));
+}
+
+TEST_F(AfterAGame, AStartWhoseNameEntryOutlivedAnotherGameStartsNoGameOfItsOwn) {
+    // Start opens the name entry; meanwhile the menu's Highscore and OK lead to the next game's
+    // wait once more, and a second Start starts a game there. When that game is over, the first
+    // Start's name entry is confirmed by the same Enter; it must not start another game over the
+    // unsaved high-score screen.
+    click_at(kOk, 100);
+    click_at(kStart, 1000);
+    click_at(kHighscore, 2000);
+    click_at(kOk, 4000);
+    click_at(kStart, 5000);
+    type_at("", 5500);
+    const uint32_t over = 5500 + kGameMs + 20'000;
+    backend.key_down(vk::Escape, over);  // would end a game started by the stale Start
+    click_at(kOk, over + 1000);
+    click_at(kClose, over + 2000);
+    EXPECT_TRUE(run_screens());
+    EXPECT_EQ(spiel_beendet, kTrue);  // the game ran to its end
+    EXPECT_EQ(games_started, 1);
+}
+}  // namespace
