@@ -76,23 +76,32 @@ void Desktop::expose() {
     mark_dirty();
 }
 
+namespace {
+// A rectangle of a screen, moved to the screen's place and cut to the frame.
+Rect placed(const Rect& r, int origin_x, int origin_y) {
+    const int64_t x = int64_t{r.x} + origin_x, y = int64_t{r.y} + origin_y;
+    const int64_t left = std::clamp<int64_t>(x, 0, Desktop::kWidth), top = std::clamp<int64_t>(y, 0, Desktop::kHeight);
+    const int64_t right = std::clamp<int64_t>(x + std::max(r.w, 0), 0, Desktop::kWidth);
+    const int64_t bottom = std::clamp<int64_t>(y + std::max(r.h, 0), 0, Desktop::kHeight);
+    if (right <= left || bottom <= top) return {};
+    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left), static_cast<int>(bottom - top)};
+}
+}  // namespace
+
 void Desktop::collect_damage() {
     for (Form* form : shown_) {
         const Rect area = area_of(*form);
-        if (area != form->composed_area_ || form->background.pixels.data() != form->composed_background_) {
+        const Rect seen = placed({0, 0, area.w, area.h}, area.x, area.y);
+        if (seen != form->composed_area_ || form->background.pixels.data() != form->composed_background_) {
             damage(form->composed_area_);
-            damage(area);
-            form->composed_area_ = area;
+            damage(seen);
+            form->composed_area_ = seen;
             form->composed_background_ = form->background.pixels.data();
         }
         for (Control* control : form->controls()) {
+            // Only the part within the frame counts: off it, a move changes nothing to see.
             Rect now;
-            if (control->Visible) {
-                now = control->area();
-                now.x += area.x;
-                now.y += area.y;
-                if (now.empty()) now = {};
-            }
+            if (control->Visible) now = placed(control->area(), area.x, area.y);
             if (now != control->composed_area_) {
                 damage(control->composed_area_);
                 damage(now);

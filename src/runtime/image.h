@@ -25,8 +25,8 @@ struct Rect {
     int x = 0, y = 0, w = 0, h = 0;
 
     bool empty() const { return w <= 0 || h <= 0; }
-    int right() const { return x + w; }
-    int bottom() const { return y + h; }
+    int64_t right() const { return int64_t{x} + w; }
+    int64_t bottom() const { return int64_t{y} + h; }
     bool operator==(const Rect&) const = default;
 };
 
