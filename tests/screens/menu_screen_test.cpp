@@ -181,6 +181,34 @@ TEST_F(Menu, CloseButtonEndsTheProgramAtOnceAlsoOverTheHelp) {
     }
 }
 
+TEST_F(Menu, CloseButtonTellsWhatItDoesWhileThePointerRestsOnIt) {
+    const auto tip_shown = [&] {
+        // The tip's pale box lies below the pointer, kept on the screen.
+        int pale = 0;
+        for (int y = 30; y < 60; ++y)
+            for (int x = 700; x < 800; ++x) pale += backend.frame.at(x, y) == rgb(255, 255, 225);
+        return pale > 100;
+    };
+    const auto rest = [&](uint32_t ms) {
+        backend.advance(ms);
+        DoEvents();
+        backend.advance(20);
+        DoEvents();
+    };
+    move(menu_spot::kClose);
+    rest(300);
+    EXPECT_FALSE(tip_shown());
+    rest(400);
+    EXPECT_TRUE(tip_shown());
+    move(menu_spot::kBackground);
+    rest(1000);
+    EXPECT_FALSE(tip_shown());
+    // Other buttons have no tip.
+    move(menu_spot::kStart);
+    rest(1000);
+    EXPECT_EQ(rt::desktop().shown().back(), &Form3.get());
+}
+
 TEST_F(Menu, HighscoreSoundsWaitsHalfASecondAndOpensTheListOverTheMenu) {
     const uint32_t before = backend.clock;
     click(menu_spot::kHighscore);
