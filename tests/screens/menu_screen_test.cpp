@@ -16,9 +16,7 @@
 namespace {
 using Set = rt::ControlArray<rt::PictureBox>;
 
-bool same(const Image& a, const Image& b) {
-    return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
-}
+bool same(const Image& a, const Image& b) { return a.width == b.width && a.height == b.height && a.pixels == b.pixels; }
 
 // The face indices that the three visible buttons of an option set show now.
 std::vector<int> faces(Set& set) {
@@ -32,7 +30,9 @@ std::vector<int> faces(Set& set) {
     return shown;
 }
 
-int face_of(Set& button) { return same(button[0].Picture(), button[2].Picture()) ? 2 : same(button[0].Picture(), button[1].Picture()) ? 1 : 0; }
+int face_of(Set& button) {
+    return same(button[0].Picture(), button[2].Picture()) ? 2 : same(button[0].Picture(), button[1].Picture()) ? 1 : 0;
+}
 
 class Menu : public GameTest {
 protected:

@@ -24,8 +24,8 @@ void title_text(Image& img, const std::string& text, int point_size, int cx, int
     const Coverage ink = font.text(text);
     const Rect box = ink_box(ink);
     const int ox = cx - box.w / 2 - box.x, oy = top - box.y;
-    Coverage shadow = blur(blur(dilate(ink, style.rim_width + 1), 3), 3);
-    img.paint(shadow, [](int, int) { return Rgb{}; }, ox + 4, oy + 6);
+    const Coverage shadow = blur(blur(dilate(ink, style.rim_width + 1), 3), 3);
+    img.paint(shadow, Rgb{}, ox + 4, oy + 6);
     letter_onto(img, ink, style, ox, oy);
 }
 
@@ -153,7 +153,8 @@ int help_column(Image& img, const HelpSection* sections, int count, int x, int y
 }  // namespace
 
 Image menu_button(int w, const std::string& text, bool lit) {
-    Image img = lit ? plaque(w, kButtonH, hex(0x5452d0), hex(0xffe9a0)) : plaque(w, kButtonH, hex(0x2a2878), hex(0xe0b040));
+    Image img =
+        lit ? plaque(w, kButtonH, hex(0x5452d0), hex(0xffe9a0)) : plaque(w, kButtonH, hex(0x2a2878), hex(0xe0b040));
     centred_text(img, text, 15, lit ? lit_style() : caption_style());
     return img;
 }
