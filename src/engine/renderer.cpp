@@ -172,9 +172,8 @@ void draw_board(BoardSide& side, int16_t flag) {
 
     if (side.number == 1 && popup_zeit >= 0) show_points(popup_art, popup_sekunden);
 
-    rt::PictureBox& shown = side.display();
-    BitBlt(shown.hDC(), 0, 0, spielfeld_breite, kShownHeight, buf, 0, kCell, SRCCOPY);
-    shown.Refresh();
+    // Most cells look as they did: only those that differ are written and composed again.
+    side.display().copy_changes(0, 0, spielfeld_breite, kShownHeight, buf, 0, kCell);
 }
 }  // namespace
 
