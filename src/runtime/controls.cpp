@@ -64,8 +64,14 @@ void blit_clipped(Image& frame, int x, int y, int w, int h, const Image& image, 
 }
 }  // namespace
 
+void PictureBox::next_generation() {
+    static uint64_t last = 0;
+    generation_ = ++last;
+}
+
 Image& PictureBox::hDC() {
     surface_.grow_to(to_int32(Width), to_int32(Height));
+    next_generation();
     mark_changed();
     return surface_;
 }
@@ -73,6 +79,7 @@ Image& PictureBox::hDC() {
 void PictureBox::SetPicture(const Image& picture) {
     surface_ = picture;
     surface_.grow_to(to_int32(Width), to_int32(Height));
+    next_generation();
     mark_changed();
 }
 
@@ -80,6 +87,7 @@ void PictureBox::Refresh() { mark_changed(); }
 
 void PictureBox::copy_changes(int dx, int dy, int w, int h, const Image& src, int sx, int sy) {
     surface_.grow_to(to_int32(Width), to_int32(Height));
+    next_generation();
     if (&src == &surface_) {  // a copy within the box may overlap itself
         BitBlt(surface_, dx, dy, w, h, src, sx, sy, SRCCOPY);
         mark_changed();
