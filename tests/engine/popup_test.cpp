@@ -16,14 +16,6 @@
 namespace {
 constexpr uint32_t kBoard = rgb(40, 80, 120);
 
-// A glyph drawn as a sprite over what lay beneath it.
-Image sprite_over(const Image& under, int x, int y, const Image& image, const Image& mask) {
-    Image out(22, 22);
-    for (int ty = 0; ty < 22; ++ty)
-        for (int tx = 0; tx < 22; ++tx) out.at(tx, ty) = (under.at(x + tx, y + ty) & mask.at(tx, ty)) ^ image.at(tx, ty);
-    return out;
-}
-
 class PopupTest : public GameTest {
 protected:
     void SetUp() override {
