@@ -70,8 +70,13 @@ TEST_F(GroupCheck, GroupSizeDecidesMarksPointsThresholdAndAttack) {
         {"L: column first, then the row through its foot", {"7..", "7..", "777"}, {"x", "x", "xxx"}, 5, 1, 18},
         {"T: bar on top, stem below", {"888", "181", "282"}, {"xxx", ".x.", ".x."}, 5, 2, 16},
         {"T: bar on the floor, stem above", {".9.", ".9.", "999"}, {".x.", ".x.", "xxx"}, 5, 2, 16},
-        {"column in the entry row", {"......6", "......6", "......6", "......2"}, {"......x", "......x", "......x", ""},
-         3, 7, 1, 4},
+        {"column in the entry row",
+         {"......6", "......6", "......6", "......2"},
+         {"......x", "......x", "......x", ""},
+         3,
+         7,
+         1,
+         4},
         {"row in the entry row", {"...555...", "...123..."}, {"...xxx", ""}, 3, 4, 1, 2},
     };
     for (const Case& c : cases) {
@@ -106,15 +111,21 @@ TEST_F(GroupCheck, OneGroupPerCheckInScanOrder) {
         Rows rows, first, second;
     };
     const Case cases[] = {
-        {"neighbouring columns of one colour: the left one first", {"22", "22", "22"}, {"x", "x", "x"},
+        {"neighbouring columns of one colour: the left one first",
+         {"22", "22", "22"},
+         {"x", "x", "x"},
          {".x", ".x", ".x"}},
         {"a low row on the left before a high column on the right",
          {"....5", "....5", "....5", "....1", "....2", "....1", "....2", "....1", "333.2"},
          {"", "", "", "", "", "", "", "", "xxx"},
          {"....x", "....x", "....x", "", "", "", "", "", ""}},
-        {"one column: the upper group first", {"1", "1", "1", "2", "2", "2"}, {"x", "x", "x", "", "", ""},
+        {"one column: the upper group first",
+         {"1", "1", "1", "2", "2", "2"},
+         {"x", "x", "x", "", "", ""},
          {"x", "x", "x"}},
-        {"an earlier triple keeps an L for the next check", {"37..", "37..", "3777"}, {"x", "x", "x"},
+        {"an earlier triple keeps an L for the next check",
+         {"37..", "37..", "3777"},
+         {"x", "x", "x"},
          {".x", ".x", ".xxx"}},
     };
     for (const Case& c : cases) {
@@ -228,7 +239,7 @@ TEST_F(GroupCheck, ThresholdNeverFallsBelowHalfTheScale) {
         double after;
     };
     const Case cases[] = {
-        {1, 238, "2222", 236.5},  // 238 - 6 stops at the exact half of 473
+        {1, 238, "2222", 236.5},   // 238 - 6 stops at the exact half of 473
         {1, 239.5, "222", 236.5},  // lands on the half itself
         {1, 240, "22222", 236.5}, {2, 238, "2222", 236.5}, {2, 250, "222", 247}, {2, 236.5, "222", 236.5},
     };
@@ -357,7 +368,8 @@ TEST_F(GroupCheck, TwentiethGroupOfBothBoardsEndsTheLevel) {
     };
     const Case cases[] = {{1, 12, 7, true}, {2, 12, 7, true}, {1, 11, 7, false}, {2, 3, 15, false}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.number) + ": " + std::to_string(c.gruppen1) + " to " + std::to_string(c.gruppen2));
+        SCOPED_TRACE(std::to_string(c.number) + ": " + std::to_string(c.gruppen1) + " to " +
+                     std::to_string(c.gruppen2));
         fresh(c.number, {"2", "2", "2"});
         gruppen1 = c.gruppen1, gruppen2 = c.gruppen2;
         fuehrung = c.gruppen1 > c.gruppen2 ? 352 : 416;
