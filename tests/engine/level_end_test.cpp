@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <string>
 #include <vector>
 
@@ -30,11 +29,8 @@ protected:
     }
 
     void start(int16_t difficulty) {
-        schwierigkeit = difficulty;
-        spiel_initialisieren();
-        loesche_spielfeld();
+        new_game(difficulty);
         restzeit = 300;
-        backend.sounds_played.clear();
     }
 
     // The values a difficulty has reached by some level, with boards to match.
@@ -63,7 +59,7 @@ TEST_F(LevelEnd, WinnerTakesSecondsByItsGroupsAndOnlyThePlayerScores) {
         int16_t winner, groups, seconds;
     };
     // Halves go to the even neighbour, for the bonus and the malus alike.
-    const Case cases[] = {{1, 10, 15}, {1, 11, 16}, {1, 13, 20}, {1, 17, 26}, {1, 19, 28}, {1, 20, 30},
+    const Case cases[] = {{1, 10, 15},  {1, 11, 16},  {1, 13, 20},  {1, 17, 26},  {1, 19, 28},  {1, 20, 30},
                           {2, 10, -15}, {2, 11, -16}, {2, 13, -20}, {2, 17, -26}, {2, 19, -28}, {2, 20, -30}};
     for (const Case& c : cases) {
         SCOPED_TRACE("winner " + std::to_string(c.winner) + " with " + std::to_string(c.groups));
@@ -144,17 +140,10 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         Values before, after;
     };
     const Case cases[] = {
-        {1, 8, {6, 9, 2, 3}, {7, 9, 2, 3}},
-        {1, 15, {7, 9, 2, 4}, {7, 8, 3, 4}},
-        {1, 30, {9, 8, 3, 6}, {9, 7, 3, 7}},
-        {1, 46, {9, 6, 3, 7}, {9, 6, 3, 7}},
-        {2, 5, {7, 9, 2, 3}, {7, 9, 2, 4}},
-        {2, 10, {8, 9, 2, 4}, {8, 8, 3, 5}},
-        {2, 12, {8, 8, 3, 5}, {9, 8, 3, 5}},
-        {2, 31, {9, 6, 3, 7}, {9, 6, 3, 7}},
-        {3, 4, {8, 9, 3, 4}, {9, 9, 3, 5}},
-        {3, 21, {9, 7, 3, 7}, {9, 6, 3, 7}},
-        {3, 22, {9, 6, 3, 7}, {9, 6, 3, 7}},
+        {1, 8, {6, 9, 2, 3}, {7, 9, 2, 3}},  {1, 15, {7, 9, 2, 4}, {7, 8, 3, 4}}, {1, 30, {9, 8, 3, 6}, {9, 7, 3, 7}},
+        {1, 46, {9, 6, 3, 7}, {9, 6, 3, 7}}, {2, 5, {7, 9, 2, 3}, {7, 9, 2, 4}},  {2, 10, {8, 9, 2, 4}, {8, 8, 3, 5}},
+        {2, 12, {8, 8, 3, 5}, {9, 8, 3, 5}}, {2, 31, {9, 6, 3, 7}, {9, 6, 3, 7}}, {3, 4, {8, 9, 3, 4}, {9, 9, 3, 5}},
+        {3, 21, {9, 7, 3, 7}, {9, 6, 3, 7}}, {3, 22, {9, 6, 3, 7}, {9, 6, 3, 7}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("difficulty " + std::to_string(c.difficulty) + " reaching " + std::to_string(c.reached_level));
@@ -175,22 +164,20 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         EXPECT_EQ(pos_x1, c.after.spalten - 1);
         EXPECT_EQ(pos_x2, 1);
         EXPECT_EQ(ziel_x, -1);
-        // What follows from them.
-        EXPECT_EQ(intervall1, 2500 - 250 * (c.after.tempo_klasse + 3));
-        EXPECT_EQ(intervall2, 2500 - 250 * (c.after.tempo_klasse + 1));
-        EXPECT_EQ(fall_intervall, 33 - 3 * c.after.tempo_klasse);
+        // What follows from them: each side's step in the new class, the meters' growth and the
+        // computer's values afresh, a stone sequence of the new colours and columns.
+        EXPECT_EQ(intervall1, tempo[tempo_klasse][3]);
+        EXPECT_EQ(intervall2, tempo[tempo_klasse][1]);
         EXPECT_EQ(zuwachs1, 0.02);
         EXPECT_EQ(zuwachs2, 0.02);
-        constexpr std::array<int16_t, 7> kZugIntervall{230, 200, 200, 190, 180, 175, 170};
-        EXPECT_EQ(zug_intervall, kZugIntervall[c.after.computer_level - 1]);
+        const int16_t fall = fall_intervall, zug = zug_intervall;
+        tempo_tabelle_setzen();
+        level_werte_setzen();
+        EXPECT_EQ(fall_intervall, fall);
+        EXPECT_EQ(zug_intervall, zug);
         EXPECT_EQ(spielfeld_breite, 32 * c.after.spalten);
-        int16_t most_colour = 0, most_column = 0;
-        for (int n = 1; n <= 1000; ++n) {
-            most_colour = std::max(most_colour, folge[n]);
-            most_column = std::max(most_column, folge_spalte[n]);
-        }
-        EXPECT_EQ(most_colour, c.after.stein_arten);
-        EXPECT_EQ(most_column, c.after.spalten);
+        EXPECT_EQ(*std::max_element(folge + 1, folge + 1001), c.after.stein_arten);
+        EXPECT_EQ(*std::max_element(folge_spalte + 1, folge_spalte + 1001), c.after.spalten);
     }
 }
 
