@@ -10,6 +10,7 @@
 #include "frame/state.h"
 #include "support/boards.h"
 #include "support/game_test.h"
+#include "support/popup_state.h"
 
 namespace {
 using Rows = std::vector<std::string>;
@@ -85,20 +86,15 @@ TEST_F(GroupCheck, GroupSizeDecidesMarksPointsThresholdAndAttack) {
         fuellung1 = 30, fuellung2 = 0;
         gesamtpunkte = 1000;
         schwelle1 = 473, zuwachs1 = 0.5;
-        popup_zeit = -1, popup_art = 3, popup_sekunden = -60;
+        set_popup({.kind = 3, .seconds = -60, .timer = -1});
 
         spielfeld_pruefen();
 
         const Size& s = by_size[c.size];
         EXPECT_EQ(spielfeld1, with_marks(before, c.marks, c.bottom));
         EXPECT_EQ(gruppen1, 1);
-        EXPECT_EQ(popup_x, c.popup_x);
-        EXPECT_EQ(popup_y, c.popup_y);
-        EXPECT_EQ(popup_punkte, s.points);
+        EXPECT_EQ(popup_now(), (Popup{.points = s.points, .x = c.popup_x, .y = c.popup_y}));
         EXPECT_EQ(gesamtpunkte, 1000 + s.points);
-        EXPECT_EQ(popup_zeit, 0);
-        EXPECT_EQ(popup_art, 0);
-        EXPECT_EQ(popup_sekunden, 0);
         EXPECT_EQ(schwelle1, s.schwelle);
         EXPECT_EQ(zuwachs1, 0.02);
         EXPECT_EQ(entry_row(spielfeld2), std::vector<int16_t>{s.attack});
@@ -283,13 +279,8 @@ TEST_F(GroupCheck, PointsFollowBothBoardsFill) {
         pos_x1 = 6, pos_y1 = 12;
         restzeit = 100;
         spielfeld_pruefen();
-        EXPECT_EQ(popup_punkte, c.points);
+        EXPECT_EQ(popup_now(), (Popup{.points = c.points, .x = c.popup_x, .y = c.popup_y}));
         EXPECT_EQ(gesamtpunkte, 500 + c.points);
-        EXPECT_EQ(popup_art, 0);
-        EXPECT_EQ(popup_zeit, 0);
-        EXPECT_EQ(popup_sekunden, 0);
-        EXPECT_EQ(popup_x, c.popup_x);
-        EXPECT_EQ(popup_y, c.popup_y);
         EXPECT_EQ(restzeit, 100 + c.seconds_won);
     }
 }
@@ -298,7 +289,9 @@ TEST_F(GroupCheck, ComputersGroupScoresNothingForThePlayer) {
     const spielfeld before2 = fresh(2, {"3", "3", "3"});
     lay(spielfeld1, {".5", ".5"});  // two of a kind on the player's board stay
     const spielfeld before1 = spielfeld1;
-    gesamtpunkte = 700, popup_punkte = 40, popup_zeit = -1, popup_x = 4, popup_y = 9, popup_art = 1;
+    gesamtpunkte = 700;
+    const Popup popup{.kind = 1, .points = 40, .x = 4, .y = 9, .timer = -1};
+    set_popup(popup);
 
     spielfeld_pruefen2();
 
@@ -312,11 +305,7 @@ TEST_F(GroupCheck, ComputersGroupScoresNothingForThePlayer) {
     EXPECT_EQ(schwelle2, 470);
     EXPECT_EQ(schwelle1, 473);
     EXPECT_EQ(gesamtpunkte, 700);
-    EXPECT_EQ(popup_punkte, 40);
-    EXPECT_EQ(popup_zeit, -1);
-    EXPECT_EQ(popup_x, 4);
-    EXPECT_EQ(popup_y, 9);
-    EXPECT_EQ(popup_art, 1);
+    EXPECT_EQ(popup_now(), popup);
 }
 
 TEST_F(GroupCheck, NoGroupChangesNothingButAttackStones) {

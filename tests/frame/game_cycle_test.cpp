@@ -129,18 +129,6 @@ protected:
     }
 };
 
-TEST_F(AfterAGame, OkGoesBackToTheMenuAndStartsOneGameOnStart) {
-    click_at(kOk, 100);
-    click_at(kStart, 1000);
-    type_at("", 1200);
-    backend.key_down(vk::Escape, 10'000);
-    EXPECT_TRUE(run_screens());
-    EXPECT_EQ(games_started, 1);
-    EXPECT_EQ(spiel_beendet, kFalse);
-    EXPECT_EQ(restzeit, 600 - static_cast<int>(spielsekunden));
-    EXPECT_TRUE(FileExists(folder.file("highscore.dat")));
-}
-
 TEST_F(AfterAGame, OkAgainFromTheMenuWaitsAgainAndOneStartStartsOneGame) {
     // OK, then the high-score screen from the menu with another play time, and OK again: the
     // second OK runs the way to the next game once more; the clock comes from the list last shown.
