@@ -46,6 +46,15 @@ protected:
         computer::wohin2_with(allowed_blocks);
         return {ziel_x, ziel_y};
     }
+    // What each block alone finds on the board, for a failure's message.
+    std::string each_block_alone() {
+        std::string alone = "each block alone:";
+        for (int j = 1; j <= computer::kBlocks; ++j) {
+            const Target z = choose(only(j));
+            alone += " " + std::to_string(j) + ":(" + std::to_string(z.first) + "," + std::to_string(z.second) + ")";
+        }
+        return alone;
+    }
 
     // How many random values one call of wohin2 draws.
     int gate_draws() {
@@ -61,8 +70,6 @@ protected:
         return -1;
     }
 };
-
-std::string target_text(Target z) { return "(" + std::to_string(z.first) + "," + std::to_string(z.second) + ")"; }
 
 struct BlockCase {
     int block;
@@ -106,10 +113,7 @@ TEST_F(ComputerTest, EachBlockDecidesItsBoard) {
     for (const BlockCase& f : kBlockCases) {
         SCOPED_TRACE("block " + std::to_string(f.block));
         set_board(f.rows);
-        std::string alone;
-        for (int j = 1; j <= computer::kBlocks; ++j)
-            alone += " " + std::to_string(j) + ":" + target_text(choose(only(j)));
-        SCOPED_TRACE("each block alone:" + alone);
+        SCOPED_TRACE(each_block_alone());
 
         EXPECT_EQ(choose(), f.target);
         EXPECT_EQ(choose(up_to(f.block - 1)), kNone);
@@ -298,10 +302,7 @@ TEST_F(ComputerTest, PairBlocksStopAtMarkedNeighbours) {
     for (const auto& [name, rows, target] : cases) {
         SCOPED_TRACE(name);
         set_board(rows);
-        std::string alone;
-        for (int j = 1; j <= computer::kBlocks; ++j)
-            alone += " " + std::to_string(j) + ":" + target_text(choose(only(j)));
-        SCOPED_TRACE("each block alone:" + alone);
+        SCOPED_TRACE(each_block_alone());
         EXPECT_EQ(choose(), target);
     }
 }

@@ -12,15 +12,12 @@
 #include "frame/picture_store.h"
 #include "frame/procedures.h"
 #include "frame/state.h"
+#include "support/boards.h"
 #include "support/game_test.h"
 #include "support/popup_state.h"
 
 namespace {
 using namespace feldwert;
-
-struct Cell {
-    int x, y;
-};
 
 class LevelEnd : public GameTest {
 protected:
@@ -112,9 +109,11 @@ TEST_F(LevelEnd, WinnerLosesItsLowestBlocksteineUpToTwoFewerThanItsColumns) {
             side.board(1, 18) = reihenstein;
             side.board(3, 18) = kreuzstein;
             side.board(4, 1) = blockstein;
-            for (const Cell& b : c.blocksteine) side.board(b.x, b.y) = blockstein;
             spielfeld expected = side.board;
-            for (size_t i = 0; i < c.cleared; ++i) expected(c.blocksteine[i].x, c.blocksteine[i].y) = verschwinden;
+            for (size_t i = 0; i < c.blocksteine.size(); ++i) {
+                side.board(c.blocksteine[i].x, c.blocksteine[i].y) = blockstein;
+                expected(c.blocksteine[i].x, c.blocksteine[i].y) = i < c.cleared ? verschwinden : blockstein;
+            }
             const spielfeld loser = side.other().board;
             lead(winner, 12);
             next_level();
