@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "runtime/system.h"
 #include "runtime/text.h"
+#include "runtime/tool_tip.h"
 
 namespace rt {
 Desktop& desktop() {
@@ -22,6 +24,7 @@ void Desktop::hide(Form& form) {
 }
 
 void Desktop::forget(Form& form) {
+    tool_tips().forget(form);
     hide(form);
     if (pressed_.form == &form) pressed_ = {};
 }
@@ -52,7 +55,7 @@ const Image& Desktop::compose() {
 Desktop::Hit Desktop::hit(int x, int y) const {
     for (auto form = shown_.rbegin(); form != shown_.rend(); ++form) {
         const int lx = x - to_int32((*form)->Left), ly = y - to_int32((*form)->Top);
-        if (lx < 0 || ly < 0 || lx >= (*form)->Width || ly >= (*form)->Height) continue;
+        if (!(*form)->takes_pointer() || lx < 0 || ly < 0 || lx >= (*form)->Width || ly >= (*form)->Height) continue;
         const auto& controls = (*form)->controls();
         for (auto control = controls.rbegin(); control != controls.rend(); ++control)
             if ((*control)->Visible && (*control)->hit_testable() && (*control)->contains(lx, ly))
@@ -76,6 +79,7 @@ void Desktop::deliver(const InputEvent& event) {
         }
         case Kind::MouseMove: {
             const Hit target = hit(event.x, event.y);
+            tool_tips().pointer_moved(target.form, target.control, event.x, event.y, backend().now_ms());
             if (target.control) {
                 if (target.control->on_mouse_move) {
                     const float cx = static_cast<float>(event.x - target.form->Left - target.control->Left);
@@ -88,7 +92,10 @@ void Desktop::deliver(const InputEvent& event) {
             }
             break;
         }
-        case Kind::MouseDown: pressed_ = hit(event.x, event.y); break;
+        case Kind::MouseDown:
+            tool_tips().pointer_pressed();
+            pressed_ = hit(event.x, event.y);
+            break;
         case Kind::MouseUp: {
             const Hit target = hit(event.x, event.y);
             const Hit pressed = std::exchange(pressed_, {});

@@ -34,6 +34,8 @@ public:
     // Key-down events reach the topmost shown screen that takes them.
     virtual bool takes_keys() const { return false; }
     virtual void Form_KeyDown(int16_t& /*KeyCode*/, int16_t /*Shift*/) {}
+    // Mouse events reach the topmost shown screen under the pointer that takes them.
+    virtual bool takes_pointer() const { return true; }
     virtual void Form_MouseMove(int16_t /*Button*/, int16_t /*Shift*/, float /*X*/, float /*Y*/) {}
 
 protected:

@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "runtime/desktop.h"
+#include "runtime/tool_tip.h"
 
 namespace rt {
 namespace {
@@ -143,6 +144,7 @@ void reset_runtime() {
     s.dirty = true;
     s.last_present = 0;
     s.quit_handler = nullptr;
+    tool_tips().reset();
     desktop().reset();
 }
 }  // namespace rt
@@ -164,6 +166,7 @@ void DoEvents() {
             rt::desktop().deliver(event);
         }
     }
+    rt::tool_tips().tick(rt::backend().now_ms());
     rt::present_if_due(false);
 }
 

@@ -15,8 +15,8 @@ namespace {
 const Image& art(const std::string& name) { return embedded_picture("form3/" + name); }
 
 // A visible button with its invisible face stores from index `first_face` on.
-void place_set(rt::ControlArray<rt::PictureBox>& set, const char* name, int first_face, double left,
-               double top, double width, double height) {
+void place_set(rt::ControlArray<rt::PictureBox>& set, const char* name, int first_face, double left, double top,
+               double width, double height) {
     for (int i = 0; i < set.size(); ++i) {
         set[i].place(left, top, width, height);
         if (i >= first_face) {
@@ -72,11 +72,18 @@ MenuScreen::MenuScreen() {
     Picture6.on_click([this](int16_t) { Picture6_Click(); });
     Picture8.on_click = [this](int16_t) { Picture8_Click(); };
 
-    Picture1.on_mouse_move([this](int16_t i, int16_t b, int16_t s, float x, float y) { Picture1_MouseMove(i, b, s, x, y); });
-    Picture5.on_mouse_move([this](int16_t i, int16_t b, int16_t s, float x, float y) { Picture5_MouseMove(i, b, s, x, y); });
-    Picture6.on_mouse_move([this](int16_t i, int16_t b, int16_t s, float x, float y) { Picture6_MouseMove(i, b, s, x, y); });
-    Picture7.on_mouse_move = [this](int16_t, int16_t b, int16_t s, float x, float y) { picture7_MouseMove(b, s, x, y); };
-    Picture8.on_mouse_move = [this](int16_t, int16_t b, int16_t s, float x, float y) { picture8_MouseMove(b, s, x, y); };
+    Picture1.on_mouse_move(
+        [this](int16_t i, int16_t b, int16_t s, float x, float y) { Picture1_MouseMove(i, b, s, x, y); });
+    Picture5.on_mouse_move(
+        [this](int16_t i, int16_t b, int16_t s, float x, float y) { Picture5_MouseMove(i, b, s, x, y); });
+    Picture6.on_mouse_move(
+        [this](int16_t i, int16_t b, int16_t s, float x, float y) { Picture6_MouseMove(i, b, s, x, y); });
+    Picture7.on_mouse_move = [this](int16_t, int16_t b, int16_t s, float x, float y) {
+        picture7_MouseMove(b, s, x, y);
+    };
+    Picture8.on_mouse_move = [this](int16_t, int16_t b, int16_t s, float x, float y) {
+        picture8_MouseMove(b, s, x, y);
+    };
 }
 
 void MenuScreen::Form_Load() {

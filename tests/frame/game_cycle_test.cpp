@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/game_screen.h"
+#include "engine/procedures.h"
 #include "frame/procedures.h"
 #include "frame/state.h"
 #include "runtime/system.h"
@@ -15,6 +16,7 @@
 #include "support/game_test.h"
 #include "support/menu_player.h"
 #include "support/temp_folder.h"
+#include "support/tiles.h"
 
 namespace {
 using menu_spot::kClose;
@@ -128,6 +130,60 @@ protected:
         Form4->zeige_highscore(neuer_rang);
     }
 };
+
+TEST_F(AfterAGame, TheNextGameStartsFreshFromTheMenuCentredPointerToItsPanels) {
+    // What the last game leaves behind: its score and level on the panels, part of a clock
+    // second, the pointer where the high-score screen put it.
+    gesamtpunkte = 987654;
+    level = 5;
+    show_score();
+    show_level();
+    gesamtpunkte = 0;
+    level = 1;
+    uhr_rest = 700;
+    SetCursorPos(400, 500);
+
+    struct Seen {
+        int pointer_x = -1, pointer_y = -1;
+        double clock_carry = -1;
+        int16_t ended = 0;
+        std::string score, level;
+        bool menu_shown = true;
+    };
+    Seen waiting, playing;
+    int looks = 0;
+    // Two closes of the window look at the program: while the menu waits, and once the game is set up.
+    rt::set_quit_handler([&] {
+        Seen& seen = ++looks == 1 ? waiting : playing;
+        seen.pointer_x = backend.pointer_x;
+        seen.pointer_y = backend.pointer_y;
+        seen.clock_carry = uhr_rest;
+        seen.ended = spiel_beendet;
+        seen.score = digits_shown(Form1->Picture10.Picture(), 13, 26, 2, 9, 10, 26);
+        seen.level = digits_shown(Form1->Picture12.Picture(), 13, 26, 4, 3, 0, 22);
+        seen.menu_shown = Form3->shown();
+        if (looks == 2) programm_beenden();
+    });
+    click_at(kOk, 100);
+    backend.schedule(InputEvent{}, 500);
+    click_at(kStart, 1000);
+    type_at("", 1200);
+    backend.schedule(InputEvent{}, 1300);
+    EXPECT_TRUE(run_screens());
+    ASSERT_EQ(looks, 2);
+
+    EXPECT_EQ(waiting.pointer_x, 400);
+    EXPECT_EQ(waiting.pointer_y, 300);
+    EXPECT_EQ(waiting.clock_carry, 0);  // the next game's first second is a whole one
+    EXPECT_EQ(waiting.ended, kTrue);    // until the next game's loop, OK still leads here
+    EXPECT_TRUE(waiting.menu_shown);
+
+    EXPECT_EQ(playing.pointer_x, 799);
+    EXPECT_EQ(playing.pointer_y, 599);
+    EXPECT_EQ(playing.score, "000000000");  // not the last game's score
+    EXPECT_EQ(playing.level, "001");
+    EXPECT_FALSE(playing.menu_shown);
+}
 
 TEST_F(AfterAGame, OkAgainFromTheMenuWaitsAgainAndOneStartStartsOneGame) {
     // OK, then the high-score screen from the menu with another play time, and OK again: the

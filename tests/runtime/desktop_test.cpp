@@ -5,6 +5,7 @@
 
 #include "runtime/desktop.h"
 #include "runtime/system.h"
+#include "runtime/tool_tip.h"
 #include "support/sample_screen.h"
 
 namespace {
@@ -57,5 +58,41 @@ TEST_F(Desktop, KeysGoToTheTopmostShownScreenThatTakesThem) {
     backend.key_down(vk::Z);
     DoEvents();
     EXPECT_TRUE(screen_events.empty());
+}
+}  // namespace
+
+namespace {
+TEST_F(Desktop, AToolTipShowsAfterTheRestGoesWithThePointerAndLetsClicksThrough) {
+    Sample->button.ToolTipText = "Spiel Beenden";
+    Sample->Show();
+    backend.mouse_move(20, 15);
+    DoEvents();
+    backend.advance(rt::ToolTips::kDelayMs - 10);
+    DoEvents();
+    EXPECT_EQ(rt::tool_tips().shown(), nullptr);
+    backend.advance(20);
+    DoEvents();
+    const rt::Form* tip = rt::tool_tips().shown();
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(rt::desktop().shown().back(), tip);
+    EXPECT_EQ(tip->Top, 15 + 21.0);  // below the pointer
+
+    // A click where the tip lies reaches the screen beneath; the press takes the tip away.
+    screen_events.clear();
+    backend.click(static_cast<int>(tip->Left) + 2, static_cast<int>(tip->Top) + 2);
+    DoEvents();
+    EXPECT_EQ(rt::tool_tips().shown(), nullptr);
+    ASSERT_FALSE(screen_events.empty());
+    EXPECT_EQ(screen_events.front().rfind("form move", 0), 0u);
+
+    // Back on the button it shows again after a rest, and goes when the screen goes.
+    backend.mouse_move(20, 15);
+    DoEvents();
+    backend.advance(rt::ToolTips::kDelayMs + 10);
+    DoEvents();
+    ASSERT_NE(rt::tool_tips().shown(), nullptr);
+    Sample.Unload();
+    DoEvents();
+    EXPECT_EQ(rt::tool_tips().shown(), nullptr);
 }
 }  // namespace

@@ -209,7 +209,7 @@ TEST_F(HighscoreList, OkLightsUpUnderThePointerOnly) {
     EXPECT_TRUE(backend.sounds_played.empty());
 }
 
-TEST_F(HighscoreList, OkBeforeTheFirstGameSavesHidesAndStartsNothing) {
+TEST_F(HighscoreList, OkBeforeTheFirstGameSavesHidesShowsTheListsSettingsInTheMenuAndStartsNothing) {
     struct Case {
         const char* name;
         bool save_blocked;
@@ -227,9 +227,18 @@ TEST_F(HighscoreList, OkBeforeTheFirstGameSavesHidesAndStartsNothing) {
         Form4->Show();
         int16_t none = 0;
         Form4->zeige_highscore(none);
+        click_list_button(2);  // schwer
+        click_list_button(5);  // 30 min
 
         backend.click(700, 580);
         DoEvents();
+        // The menu's options show what the list buttons chose.
+        for (int option = 0; option < 3; ++option) {
+            EXPECT_EQ(Form3->Picture2[option].Picture().at(50, 15), face_colour(2, option == 2 ? 8 : option + 3))
+                << c.name << ", difficulty " << option + 1;
+            EXPECT_EQ(Form3->Picture3[option].Picture().at(50, 15), face_colour(3, option == 2 ? 8 : option + 3))
+                << c.name << ", play time " << option + 1;
+        }
         const std::string saved = read_bytes(file);
         if (c.save_blocked) {
             EXPECT_EQ(saved, "an older file\r\n") << c.name;

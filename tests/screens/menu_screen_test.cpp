@@ -16,9 +16,7 @@
 namespace {
 using Set = rt::ControlArray<rt::PictureBox>;
 
-bool same(const Image& a, const Image& b) {
-    return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
-}
+bool same(const Image& a, const Image& b) { return a.width == b.width && a.height == b.height && a.pixels == b.pixels; }
 
 // The face indices that the three visible buttons of an option set show now.
 std::vector<int> faces(Set& set) {
@@ -32,7 +30,9 @@ std::vector<int> faces(Set& set) {
     return shown;
 }
 
-int face_of(Set& button) { return same(button[0].Picture(), button[2].Picture()) ? 2 : same(button[0].Picture(), button[1].Picture()) ? 1 : 0; }
+int face_of(Set& button) {
+    return same(button[0].Picture(), button[2].Picture()) ? 2 : same(button[0].Picture(), button[1].Picture()) ? 1 : 0;
+}
 
 class Menu : public GameTest {
 protected:
@@ -179,6 +179,34 @@ TEST_F(Menu, CloseButtonEndsTheProgramAtOnceAlsoOverTheHelp) {
         EXPECT_TRUE(ends_program([] { DoEvents(); }));
         EXPECT_EQ(Form3->Picture4.ToolTipText, "Spiel Beenden");
     }
+}
+
+TEST_F(Menu, CloseButtonTellsWhatItDoesWhileThePointerRestsOnIt) {
+    const auto tip_shown = [&] {
+        // The tip's pale box lies below the pointer, kept on the screen.
+        int pale = 0;
+        for (int y = 30; y < 60; ++y)
+            for (int x = 700; x < 800; ++x) pale += backend.frame.at(x, y) == rgb(255, 255, 225);
+        return pale > 100;
+    };
+    const auto rest = [&](uint32_t ms) {
+        backend.advance(ms);
+        DoEvents();
+        backend.advance(20);
+        DoEvents();
+    };
+    move(menu_spot::kClose);
+    rest(300);
+    EXPECT_FALSE(tip_shown());
+    rest(400);
+    EXPECT_TRUE(tip_shown());
+    move(menu_spot::kBackground);
+    rest(1000);
+    EXPECT_FALSE(tip_shown());
+    // Other buttons have no tip.
+    move(menu_spot::kStart);
+    rest(1000);
+    EXPECT_EQ(rt::desktop().shown().back(), &Form3.get());
 }
 
 TEST_F(Menu, HighscoreSoundsWaitsHalfASecondAndOpensTheListOverTheMenu) {

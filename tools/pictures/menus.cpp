@@ -24,8 +24,8 @@ void title_text(Image& img, const std::string& text, int point_size, int cx, int
     const Coverage ink = font.text(text);
     const Rect box = ink_box(ink);
     const int ox = cx - box.w / 2 - box.x, oy = top - box.y;
-    Coverage shadow = blur(blur(dilate(ink, style.rim_width + 1), 3), 3);
-    img.paint(shadow, [](int, int) { return Rgb{}; }, ox + 4, oy + 6);
+    const Coverage shadow = blur(blur(dilate(ink, style.rim_width + 1), 3), 3);
+    img.paint(shadow, Rgb{}, ox + 4, oy + 6);
     letter_onto(img, ink, style, ox, oy);
 }
 
@@ -76,9 +76,15 @@ void stone_row(Image& img, const std::vector<int>& codes, int cx, int y) {
     for (std::size_t i = 0; i < codes.size(); ++i) img.draw(cell_tile(codes[i]), left + int(i) * kCell, y);
 }
 
+struct KeyRow {
+    const char* key;
+    const char* what;
+};
+
 struct HelpSection {
     const char* heading;
     const char* text;
+    std::vector<KeyRow> keys = {};  // shown as a table below the text
 };
 
 // The rules, left column then right column.
@@ -88,9 +94,12 @@ const HelpSection kLeftSections[] = {
      "Spielzeit (10, 20 oder 30 Minuten) wählst du vor dem Start im Menü. Während des Spiels "
      "gewinnst und verlierst du Zeit."},
     {"Steuerung",
-     "Pfeiltasten: den Rahmen bewegen. Leertaste: die zwei Steine im Rahmen tauschen. "
-     "Bild auf / Bild ab: mehr oder weniger neue Steine. P: Pause. Esc: beendet das Spiel "
-     "sofort, ohne Rückfrage."},
+     "",
+     {{"Pfeiltasten", "den Rahmen bewegen"},
+      {"Leertaste", "die zwei Steine im Rahmen tauschen"},
+      {"Bild auf / ab", "mehr / weniger neue Steine"},
+      {"P", "Pause"},
+      {"Esc", "beendet sofort, ohne Rückfrage"}}},
     {"Spielverlauf",
      "Drei oder mehr gleiche Steine in einer Reihe oder Spalte bilden eine Gruppe und "
      "verschwinden. Die Punkte richten sich nach dem Füllstand beider Spielfelder: bis zu 200 "
@@ -101,7 +110,7 @@ const HelpSection kLeftSections[] = {
 const HelpSection kRightSections[] = {
     {"Level",
      "Nach 20 Gruppen beider Seiten endet ein Level. Wer vorne liegt, gewinnt ihn: dein Sieg "
-     "bringt Punkte und Sekunden, ein Sieg des Computers kostet dich Sekunden. Mit jedem Level "
+     "bringt Punkte und Sekunden, ein Sieg des Computers kostet dich Sekunden. Mit steigendem Level "
      "wird es schwerer: mehr Farben, schmalere Felder, schnellere Steine, ein stärkerer Gegner."},
     {"Volles Spielfeld",
      "Ist ein Spielfeld bis oben voll, wird es unten geräumt. Dein volles Feld kostet dich 60 "
@@ -117,14 +126,25 @@ const HelpSection kRightSections[] = {
 // Stacks sections in a column; returns the bottom of the last.
 int help_column(Image& img, const HelpSection* sections, int count, int x, int y, int width, int gap) {
     const Font body(13, false);
+    const Font key_font(12);
+    const LetterStyle key_style{hex(0xffe9a0), hex(0xf0b040), hex(0x1a0c02), 0};
     for (int i = 0; i < count; ++i) {
+        const HelpSection& section = sections[i];
         // Measure first, then frame and fill.
         Image scratch(width, 400);
-        const int text_h = paragraph(scratch, sections[i].text, body, 0, 0, width - 24, kBodyText);
-        const Rect r{x, y, width, 36 + text_h + 10};
+        const int text_h = paragraph(scratch, section.text, body, 0, 0, width - 24, kBodyText);
+        const int rows_h = int(section.keys.size()) * body.line_height();
+        const Rect r{x, y, width, 36 + text_h + rows_h + 10};
         section_frame(img, r);
-        text_at(img, sections[i].heading, 14, x + 12, y + 10, caption_style());
-        paragraph(img, sections[i].text, body, x + 12, y + 32, width - 24, kBodyText);
+        text_at(img, section.heading, 14, x + 12, y + 10, caption_style());
+        paragraph(img, section.text, body, x + 12, y + 32, width - 24, kBodyText);
+        int row_y = y + 32 + text_h;
+        for (const KeyRow& row : section.keys) {
+            const Coverage key = key_font.text(row.key);
+            letter_onto(img, key, key_style, x + 12, row_y + (body.line_height() - key.h) / 2);
+            img.paint(body.text(row.what), kBodyText, x + 118, row_y);
+            row_y += body.line_height();
+        }
         y += r.h + gap;
     }
     return y - gap;
@@ -133,7 +153,8 @@ int help_column(Image& img, const HelpSection* sections, int count, int x, int y
 }  // namespace
 
 Image menu_button(int w, const std::string& text, bool lit) {
-    Image img = lit ? plaque(w, kButtonH, hex(0x5452d0), hex(0xffe9a0)) : plaque(w, kButtonH, hex(0x2a2878), hex(0xe0b040));
+    Image img =
+        lit ? plaque(w, kButtonH, hex(0x5452d0), hex(0xffe9a0)) : plaque(w, kButtonH, hex(0x2a2878), hex(0xe0b040));
     centred_text(img, text, 15, lit ? lit_style() : caption_style());
     return img;
 }
@@ -211,7 +232,7 @@ Image name_entry_background() {
     for (int y = 0; y < img.h; ++y)
         for (int x = 0; x < img.w; ++x) {
             const int edge = std::min({x, y, img.w - 1 - x, img.h - 1 - y});
-            const bool lit = x + y < img.w - 1 - x + img.h - 1 - y;
+            const bool lit = std::min(x, y) <= std::min(img.w - 1 - x, img.h - 1 - y);  // upper and left sides
             if (edge == 0) img.at(x, y) = hex(0x060a24);
             else if (edge <= 3) img.at(x, y) = lit ? hex(0x9cc0ff) : hex(0x1a2c70);
         }
