@@ -1,6 +1,7 @@
 // Zandorix: the entry point puts the program on SDL and runs it until it ends.
 #include <cstdio>
-#include <string>
+#include <exception>
+#include <memory>
 
 #include "frame/procedures.h"
 #include "frame/run.h"
@@ -8,16 +9,17 @@
 #include "runtime/system.h"
 
 int main() {
-    std::string error;
-    if (!rt::SdlBackend::start(error)) {
-        std::fprintf(stderr, "zandorix: %s\n", error.c_str());
+    std::unique_ptr<rt::SdlBackend> backend;
+    try {
+        backend = std::make_unique<rt::SdlBackend>();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "zandorix: %s\n", error.what());
         return 1;
     }
-    rt::SdlBackend backend;
-    rt::install_backend(&backend);
+    rt::install_backend(backend.get());
     return run_program([] {
         Main();
         // After the first game the program lives on in its screens' event handlers.
-        for (;;) DoEvents();
+        for (;;) rt::wait_events();
     });
 }

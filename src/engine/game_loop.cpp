@@ -168,7 +168,7 @@ void waiting() {
     // still ends the program, as it does everywhere else.
     while (!new_press(vk::P)) {
         if (rt::quit_requested()) programm_beenden();
-        rt::idle_wait();
+        rt::await_input();
     }
     Form1->Picture2.Visible = true;
     Form1->Refresh();

@@ -14,7 +14,8 @@ namespace {
 // The menu's Start is the only writer of true; handlers of every screen run meanwhile.
 void wait_for_start_signal() {
     start_signal = kFalse;
-    while (start_signal != kTrue) DoEvents();
+    // Nothing runs on a clock in the menu: the loop sleeps until input comes.
+    while (start_signal != kTrue) rt::wait_events();
     start_signal = kFalse;
     ++games_started;
 }

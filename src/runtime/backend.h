@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "runtime/image.h"
 
@@ -41,7 +42,8 @@ public:
     // Waits until input is pending or max_ms have passed.
     virtual void wait_for_input(uint32_t max_ms) = 0;
 
-    virtual void present(const Image& frame) = 0;
+    // Shows the given rectangles of the 800 × 600 frame; the rest of the window keeps what it showed.
+    virtual void present(const Image& frame, const std::vector<Rect>& changed) = 0;
     // Whether anybody looks at the frames; if not, none is composed.
     virtual bool shows_frames() { return true; }
     virtual void set_pointer(int x, int y) = 0;

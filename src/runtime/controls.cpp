@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "runtime/system.h"
 #include "runtime/text.h"
@@ -41,24 +42,90 @@ bool Control::contains(int x, int y) const {
     return x >= left && y >= top && x < left + to_int32(Width) && y < top + to_int32(Height);
 }
 
+Rect Control::area() const { return {to_int32(Left), to_int32(Top), to_int32(Width), to_int32(Height)}; }
+
+void Control::collect_changes(int origin_x, int origin_y, std::vector<Rect>& damage) {
+    if (!changed_) return;
+    const Rect here = area();
+    damage.push_back({origin_x + here.x, origin_y + here.y, here.w, here.h});
+    changed_ = false;
+}
+
+void Control::mark_changed() {
+    changed_ = true;
+    mark_dirty();
+}
+
+namespace {
+// Copies the part of an image that falls within clip, the image's corner lying at (x, y).
+void blit_clipped(Image& frame, int x, int y, int w, int h, const Image& image, const Rect& clip) {
+    const Rect part = intersection({x, y, w, h}, clip);
+    if (!part.empty()) BitBlt(frame, part.x, part.y, part.w, part.h, image, part.x - x, part.y - y, SRCCOPY);
+}
+}  // namespace
+
 Image& PictureBox::hDC() {
     surface_.grow_to(to_int32(Width), to_int32(Height));
-    mark_dirty();
+    mark_changed();
     return surface_;
 }
 
 void PictureBox::SetPicture(const Image& picture) {
     surface_ = picture;
     surface_.grow_to(to_int32(Width), to_int32(Height));
-    mark_dirty();
+    mark_changed();
 }
 
-void PictureBox::Refresh() { mark_dirty(); }
+void PictureBox::Refresh() { mark_changed(); }
 
-void PictureBox::draw(Image& frame, int origin_x, int origin_y) {
+void PictureBox::draw(Image& frame, int origin_x, int origin_y, const Rect& clip) {
     surface_.grow_to(to_int32(Width), to_int32(Height));  // a box is opaque, black where undrawn
-    BitBlt(frame, origin_x + to_int32(Left), origin_y + to_int32(Top), to_int32(Width),
-           to_int32(Height), surface_, 0, 0, SRCCOPY);
+    blit_clipped(frame, origin_x + to_int32(Left), origin_y + to_int32(Top), to_int32(Width), to_int32(Height),
+                 surface_, clip);
+}
+
+void PictureBox::take_as_composed() {
+    changed_ = false;
+    const int w = to_int32(Width), h = to_int32(Height);
+    surface_.grow_to(w, h);
+    composed_ = Image(w, h);
+    BitBlt(composed_, 0, 0, w, h, surface_, 0, 0, SRCCOPY);
+}
+
+void PictureBox::collect_changes(int origin_x, int origin_y, std::vector<Rect>& damage) {
+    if (!changed_) return;
+    const int w = to_int32(Width), h = to_int32(Height);
+    if (composed_.width != w || composed_.height != h) {
+        take_as_composed();
+        damage.push_back({origin_x + to_int32(Left), origin_y + to_int32(Top), w, h});
+        return;
+    }
+    changed_ = false;
+    surface_.grow_to(w, h);
+    // Boards are drawn whole but change in a few cells: compare cell-sized blocks with what
+    // was shown and keep only those that differ. Whole rows are compared first, as most are alike.
+    constexpr int kBlock = 32;
+    std::vector<bool> differs;
+    for (int by = 0; by < h; by += kBlock) {
+        const int bh = std::min(kBlock, h - by);
+        differs.assign(static_cast<size_t>((w + kBlock - 1) / kBlock), false);
+        for (int row = by; row < by + bh; ++row) {
+            if (std::memcmp(&surface_.at(0, row), &composed_.at(0, row), sizeof(uint32_t) * static_cast<size_t>(w)) == 0)
+                continue;
+            for (int bx = 0; bx < w; bx += kBlock) {
+                const size_t bytes = sizeof(uint32_t) * static_cast<size_t>(std::min(kBlock, w - bx));
+                if (std::memcmp(&surface_.at(bx, row), &composed_.at(bx, row), bytes) != 0)
+                    differs[static_cast<size_t>(bx / kBlock)] = true;
+            }
+        }
+        for (int bx = 0; bx < w; bx += kBlock) {
+            if (!differs[static_cast<size_t>(bx / kBlock)]) continue;
+            const int bw = std::min(kBlock, w - bx);
+            for (int row = by; row < by + bh; ++row)
+                std::memcpy(&composed_.at(bx, row), &surface_.at(bx, row), sizeof(uint32_t) * static_cast<size_t>(bw));
+            damage.push_back({origin_x + to_int32(Left) + bx, origin_y + to_int32(Top) + by, bw, bh});
+        }
+    }
 }
 
 void Label::SetForeColor(int red, int green, int blue) {
@@ -66,7 +133,19 @@ void Label::SetForeColor(int red, int green, int blue) {
     mark_dirty();
 }
 
-void Label::draw(Image& frame, int origin_x, int origin_y) {
+void Label::collect_changes(int origin_x, int origin_y, std::vector<Rect>& damage) {
+    if (look() == composed_look_) return;
+    changed_ = true;
+    Control::collect_changes(origin_x, origin_y, damage);
+    composed_look_ = look();
+}
+
+void Label::take_as_composed() {
+    changed_ = false;
+    composed_look_ = look();
+}
+
+void Label::draw(Image& frame, int origin_x, int origin_y, const Rect& clip) {
     const std::string& caption = Caption;
     if (caption.empty()) return;
     const int width = to_int32(Width);
@@ -87,14 +166,14 @@ void Label::draw(Image& frame, int origin_x, int origin_y) {
     const int y = origin_y + to_int32(Top);
     // The text image carries its coverage in the top byte: blend it over what lies beneath,
     // within the label's own rectangle.
-    const int clip_left = origin_x + to_int32(Left), clip_right = clip_left + width;
-    const int clip_bottom = y + to_int32(Height);
+    const Rect within = intersection(intersection({origin_x + to_int32(Left), y, width, to_int32(Height)}, clip),
+                                     {0, 0, frame.width, frame.height});
     for (int ty = 0; ty < cached_text_.height; ++ty) {
         const int fy = y + ty;
-        if (fy < 0 || fy >= frame.height || fy >= clip_bottom) continue;
+        if (fy < within.y || fy >= within.bottom()) continue;
         for (int tx = 0; tx < cached_text_.width; ++tx) {
             const int fx = x + tx;
-            if (fx < 0 || fx >= frame.width || fx < clip_left || fx >= clip_right) continue;
+            if (fx < within.x || fx >= within.right()) continue;
             const uint32_t src = cached_text_.at(tx, ty);
             const uint32_t alpha = src >> 24;
             if (alpha == 0) continue;
@@ -115,14 +194,30 @@ void Line::set(int x1, int y1, int x2, int y2, uint32_t colour) {
     mark_dirty();
 }
 
-void Line::draw(Image& frame, int origin_x, int origin_y) {
+Rect Line::area() const { return {std::min(X1, X2), std::min(Y1, Y2), std::abs(X2 - X1) + 1, std::abs(Y2 - Y1) + 1}; }
+
+void Line::collect_changes(int origin_x, int origin_y, std::vector<Rect>& damage) {
+    if (BorderColor == composed_colour_) return;
+    changed_ = true;
+    Control::collect_changes(origin_x, origin_y, damage);
+    composed_colour_ = BorderColor;
+}
+
+void Line::take_as_composed() {
+    changed_ = false;
+    composed_colour_ = BorderColor;
+}
+
+void Line::draw(Image& frame, int origin_x, int origin_y, const Rect& clip) {
     int x = X1, y = Y1;
     const int dx = std::abs(X2 - X1), dy = -std::abs(Y2 - Y1);
     const int sx = X1 < X2 ? 1 : -1, sy = Y1 < Y2 ? 1 : -1;
     int error = dx + dy;
     for (;;) {
         const int px = origin_x + x, py = origin_y + y;
-        if (px >= 0 && py >= 0 && px < frame.width && py < frame.height) frame.at(px, py) = BorderColor;
+        if (px >= 0 && py >= 0 && px < frame.width && py < frame.height && px >= clip.x && py >= clip.y &&
+            px < clip.right() && py < clip.bottom())
+            frame.at(px, py) = BorderColor;
         if (x == X2 && y == Y2) break;
         const int twice = 2 * error;
         if (twice >= dy) { error += dy; x += sx; }

@@ -31,7 +31,25 @@ public:
     void place(double left, double top, double width, double height);
     bool contains(int x, int y) const;
     virtual bool hit_testable() const { return true; }
-    virtual void draw(Image& frame, int origin_x, int origin_y) = 0;
+    // Draws what falls within clip (frame pixels); the screen's corner is at (origin_x, origin_y).
+    virtual void draw(Image& frame, int origin_x, int origin_y, const Rect& clip) = 0;
+
+    // The desktop composes only what changed. Where the control draws, in screen pixels:
+    virtual Rect area() const;
+    // Adds the frame rectangles whose look changed since the last composition while the
+    // control stayed in place (a move or a hide is the desktop's to see).
+    virtual void collect_changes(int origin_x, int origin_y, std::vector<Rect>& damage);
+    // Takes what it shows now as composed: it was just drawn whole.
+    virtual void take_as_composed() { changed_ = false; }
+
+protected:
+    // Something it shows changed; the next composition looks at it.
+    void mark_changed();
+    bool changed_ = true;
+
+private:
+    friend class Desktop;
+    Rect composed_area_;  // in the frame when it was last composed; empty when it was not
 };
 
 // A box with a lasting drawing surface: drawing goes into its picture and shows with it.
@@ -46,10 +64,13 @@ public:
     // Shows what was drawn.
     void Refresh();
 
-    void draw(Image& frame, int origin_x, int origin_y) override;
+    void draw(Image& frame, int origin_x, int origin_y, const Rect& clip) override;
+    void collect_changes(int origin_x, int origin_y, std::vector<Rect>& damage) override;
+    void take_as_composed() override;
 
 private:
     Image surface_;
+    Image composed_;  // the shown part of the surface as last composed
 };
 
 // A line of text in a bold font; a text wider than the label is narrowed to fit.
@@ -64,9 +85,21 @@ public:
     void SetForeColor(int red, int green, int blue);
     uint32_t ForeColor() const { return fore_colour_; }
 
-    void draw(Image& frame, int origin_x, int origin_y) override;
+    void draw(Image& frame, int origin_x, int origin_y, const Rect& clip) override;
+    void collect_changes(int origin_x, int origin_y, std::vector<Rect>& damage) override;
+    void take_as_composed() override;
 
 private:
+    struct Look {
+        std::string caption;
+        uint32_t colour = 0;
+        int points = 0;
+        Align alignment = Align::Left;
+        bool operator==(const Look&) const = default;
+    };
+    Look look() const { return {Caption, fore_colour_, font_points, alignment}; }
+    Look composed_look_;
+
     uint32_t fore_colour_ = 0;
     // The rendered caption, kept until caption, colour or size change.
     std::string cached_caption_;
@@ -84,7 +117,13 @@ public:
 
     void set(int x1, int y1, int x2, int y2, uint32_t colour);
     bool hit_testable() const override { return false; }
-    void draw(Image& frame, int origin_x, int origin_y) override;
+    void draw(Image& frame, int origin_x, int origin_y, const Rect& clip) override;
+    Rect area() const override;
+    void collect_changes(int origin_x, int origin_y, std::vector<Rect>& damage) override;
+    void take_as_composed() override;
+
+private:
+    uint32_t composed_colour_ = 0;
 };
 
 // Alike controls sharing one name, reached by index.

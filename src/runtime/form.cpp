@@ -34,7 +34,7 @@ void Form::Hide() {
 
 void Form::Refresh() {
     // A screen's repaint shows at once, also where the program does not let events run.
-    mark_dirty();
+    if (shown_) desktop().damage(desktop().area_of(*this));
     present_now();
 }
 

@@ -22,7 +22,7 @@ public:
     // Puts the screen above every shown screen; returns at once.
     void Show();
     void Hide();
-    // Repaints the whole screen.
+    // Repaints the whole screen and shows it at once.
     void Refresh();
     uintptr_t hWnd() const { return reinterpret_cast<uintptr_t>(this); }
 
@@ -47,8 +47,12 @@ protected:
     }
 
 private:
+    friend class Desktop;
     std::vector<Control*> controls_;
     bool shown_ = false;
+    // Where it stood and what background it had when the frame was last composed.
+    Rect composed_area_;
+    const uint32_t* composed_background_ = nullptr;
 };
 
 class FormSlot {

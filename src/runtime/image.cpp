@@ -7,6 +7,22 @@ Image::Image(int w, int h, uint32_t fill_colour)
     : width(std::max(w, 0)), height(std::max(h, 0)),
       pixels(static_cast<size_t>(width) * height, fill_colour) {}
 
+Rect intersection(const Rect& a, const Rect& b) {
+    const int x = std::max(a.x, b.x), y = std::max(a.y, b.y);
+    const int64_t r = std::min(a.right(), b.right()), d = std::min(a.bottom(), b.bottom());
+    if (r <= x || d <= y) return {};
+    return {x, y, static_cast<int>(r - x), static_cast<int>(d - y)};
+}
+
+Rect bounding(const Rect& a, const Rect& b) {
+    if (a.empty()) return b;
+    if (b.empty()) return a;
+    const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
+    // Wider than an int reaches, it holds at least every pixel there is.
+    const int64_t r = std::max(a.right(), b.right()), d = std::max(a.bottom(), b.bottom());
+    return {x, y, static_cast<int>(std::min<int64_t>(r - x, INT32_MAX)), static_cast<int>(std::min<int64_t>(d - y, INT32_MAX))};
+}
+
 void Image::fill(uint32_t colour) { std::fill(pixels.begin(), pixels.end(), colour); }
 
 void Image::grow_to(int w, int h) {

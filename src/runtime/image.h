@@ -20,6 +20,21 @@ struct Image {
     void grow_to(int w, int h);
 };
 
+// A rectangle of pixels; empty when either side is 0 or less.
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+
+    bool empty() const { return w <= 0 || h <= 0; }
+    int64_t right() const { return int64_t{x} + w; }
+    int64_t bottom() const { return int64_t{y} + h; }
+    bool operator==(const Rect&) const = default;
+};
+
+// The part both rectangles share.
+Rect intersection(const Rect& a, const Rect& b);
+// The smallest rectangle holding both; an empty one adds nothing.
+Rect bounding(const Rect& a, const Rect& b);
+
 constexpr uint32_t rgb(int r, int g, int b) {
     return (static_cast<uint32_t>(r & 0xFF) << 16) | (static_cast<uint32_t>(g & 0xFF) << 8) |
            static_cast<uint32_t>(b & 0xFF);

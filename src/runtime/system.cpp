@@ -16,8 +16,9 @@
 
 namespace rt {
 namespace {
-constexpr uint32_t kFrameMs = 16;     // at most about 60 shown frames a second
-constexpr uint32_t kRefreshMs = 500;
+constexpr uint32_t kFrameMs = 16;  // at most about 60 shown frames a second
+// A wait for input wakes now and then all the same, so that nothing can keep it asleep for long.
+constexpr uint32_t kLongWaitMs = 100;
 
 volatile std::sig_atomic_t signal_came = 0;
 
@@ -33,6 +34,7 @@ struct RuntimeState {
     std::function<void()> quit_handler;
     std::array<KeyState, 256> keys{};
     std::deque<InputEvent> queue;
+    bool quit_queued = false;  // a Quit waits in the queue
     bool dirty = true;
     uint32_t last_present = 0;
     std::mt19937 random{5489u};
@@ -56,13 +58,15 @@ void note_key(const InputEvent& event) {
 
 void present_if_due(bool force) {
     RuntimeState& s = state();
+    if (!s.dirty) return;
     const uint32_t now = s.backend->now_ms();
-    // A still frame is shown again now and then: a window manager may have lost it.
-    if (!s.dirty && now - s.last_present < kRefreshMs) return;
     if (!force && now - s.last_present < kFrameMs) return;
     s.dirty = false;
     s.last_present = now;
-    if (s.backend->shows_frames()) s.backend->present(desktop().compose());
+    if (!s.backend->shows_frames()) return;
+    // Only what changed goes out; a window that lost its picture reports an expose.
+    const Image& frame = desktop().compose();
+    if (!desktop().changed().empty()) s.backend->present(frame, desktop().changed());
 }
 }  // namespace
 
@@ -77,20 +81,39 @@ Backend& backend() {
 
 void set_quit_handler(std::function<void()> handler) { state().quit_handler = std::move(handler); }
 
-void pump_input() {
-    InputEvent event;
-    if (signal_came) {
-        signal_came = 0;
-        state().queue.push_back(InputEvent{});  // a quit, as from closing the window
-    }
-    while (backend().poll_event(event)) {
-        note_key(event);
-        state().queue.push_back(event);
+namespace {
+void queue_event(const InputEvent& event) {
+    RuntimeState& s = state();
+    note_key(event);
+    switch (event.kind) {
+        case InputEvent::Kind::Exposed: desktop().expose(); break;
+        case InputEvent::Kind::MouseMove:
+            // Only where the pointer is now matters: while nobody takes events (a pause),
+            // a moving pointer must not pile them up.
+            if (!s.queue.empty() && s.queue.back().kind == InputEvent::Kind::MouseMove) s.queue.back() = event;
+            else s.queue.push_back(event);
+            break;
+        case InputEvent::Kind::Quit:
+            if (!s.quit_queued) s.queue.push_back(event);
+            s.quit_queued = true;
+            break;
+        default: s.queue.push_back(event); break;
     }
 }
+}  // namespace
 
-void idle_wait() {
-    backend().wait_for_input(1);
+void pump_input() {
+    if (signal_came) {
+        signal_came = 0;
+        queue_event(InputEvent{});  // a quit, as from closing the window
+    }
+    InputEvent event;
+    while (backend().poll_event(event)) queue_event(event);
+}
+
+void await_input() {
+    present_if_due(true);
+    backend().wait_for_input(kLongWaitMs);
     pump_input();
 }
 
@@ -98,9 +121,7 @@ void present_now() { present_if_due(true); }
 
 bool quit_requested() {
     pump_input();
-    for (const InputEvent& event : state().queue)
-        if (event.kind == InputEvent::Kind::Quit) return true;
-    return false;
+    return state().quit_queued;
 }
 
 void honour_quit() {
@@ -108,6 +129,7 @@ void honour_quit() {
     auto& queue = state().queue;
     queue.erase(std::find_if(queue.begin(), queue.end(),
                              [](const InputEvent& e) { return e.kind == InputEvent::Kind::Quit; }));
+    state().quit_queued = false;
     if (state().quit_handler) state().quit_handler();
     else EndProgram();
 }
@@ -141,6 +163,7 @@ void reset_runtime() {
     RuntimeState& s = state();
     s.keys = {};
     s.queue.clear();
+    s.quit_queued = false;
     s.dirty = true;
     s.last_present = 0;
     s.quit_handler = nullptr;
@@ -149,26 +172,38 @@ void reset_runtime() {
 }
 }  // namespace rt
 
-void DoEvents() {
-    auto& s = rt::state();
-    rt::pump_input();
-    if (s.queue.empty()) rt::idle_wait();
+namespace rt {
+namespace {
+// Runs every pending event's handler; when none is pending, first waits up to wait_ms for one.
+void run_events(uint32_t wait_ms) {
+    auto& s = state();
+    pump_input();
+    if (s.queue.empty()) {
+        if (wait_ms > 1) present_if_due(true);
+        backend().wait_for_input(wait_ms);
+        pump_input();
+    }
     // Handlers may run nested loops that call DoEvents again; each event is taken off first.
     while (!s.queue.empty()) {
         const InputEvent event = s.queue.front();
         s.queue.pop_front();
-        if (event.kind == InputEvent::Kind::Exposed) {
-            rt::mark_dirty();
-        } else if (event.kind == InputEvent::Kind::Quit) {
+        if (event.kind == InputEvent::Kind::Quit) {
+            s.quit_queued = false;
             if (s.quit_handler) s.quit_handler();
-            else EndProgram();
+            else ::EndProgram();
         } else {
-            rt::desktop().deliver(event);
+            desktop().deliver(event);
         }
     }
-    rt::tool_tips().tick(rt::backend().now_ms());
-    rt::present_if_due(false);
+    tool_tips().tick(backend().now_ms());
+    present_if_due(false);
 }
+}  // namespace
+
+void wait_events() { run_events(kLongWaitMs); }
+}  // namespace rt
+
+void DoEvents() { rt::run_events(1); }
 
 int16_t GetAsyncKeyState(int virtual_key) {
     rt::pump_input();

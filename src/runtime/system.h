@@ -22,8 +22,12 @@ struct ProgramEnd {
 
 // Takes every input event the backend has without running a handler; keys update the key state.
 void pump_input();
-// Waits up to 1 ms for input without running handlers, so a polling loop does not spin a core.
-void idle_wait();
+// Waits until input arrives (at most a fraction of a second) without running handlers, having
+// shown what changed: for loops that poll keys while nothing runs on a clock (the pause).
+void await_input();
+// Lets pending events run as DoEvents does, but when none is pending it sleeps until input
+// arrives instead of a millisecond: for waits in which nothing runs on a clock (menus).
+void wait_events();
 // Whether the window was closed (or SIGTERM came) and nobody has handled it yet.
 bool quit_requested();
 // Runs the quit handler now when the window was closed or a signal came (which ends the program).

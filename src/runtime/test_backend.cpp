@@ -61,8 +61,9 @@ void TestBackend::wait_for_input(uint32_t max_ms) {
     clock = until;
 }
 
-void TestBackend::present(const Image& shown) {
+void TestBackend::present(const Image& shown, const std::vector<Rect>& rects) {
     frame = shown;
+    changed = rects;
     ++frames_shown;
 }
 

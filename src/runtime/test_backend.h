@@ -38,6 +38,7 @@ public:
     std::vector<DisplaySize> display_changes;
     int pointer_x = -1, pointer_y = -1;
     Image frame;  // the last frame shown
+    std::vector<Rect> changed;  // the rectangles it sent
     int frames_shown = 0;
     bool keep_frames = true;  // long replays look at the game's state, not at frames
 
@@ -48,7 +49,7 @@ public:
     uint32_t clock_seed() override { return seed; }
     bool poll_event(InputEvent& event) override;
     void wait_for_input(uint32_t max_ms) override;
-    void present(const Image& shown) override;
+    void present(const Image& shown, const std::vector<Rect>& rects) override;
     bool shows_frames() override { return keep_frames; }
     void set_pointer(int x, int y) override;
     DisplaySize display_size() override { return display; }

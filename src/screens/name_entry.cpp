@@ -46,7 +46,8 @@ void NameEntry::name_eingabe() {
     Refresh();
     Label2.Caption = spieler_name;
     eingabe_fertig = kFalse;
+    // Nothing runs on a clock while a name is typed: the loop sleeps until input comes.
     do {
-        DoEvents();
+        rt::wait_events();
     } while (eingabe_fertig == kFalse);
 }

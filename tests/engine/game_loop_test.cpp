@@ -117,8 +117,8 @@ public:
     int probe_x = 0, probe_y = 0;
     uint32_t caption = 0;
     std::vector<bool> caption_seen;
-    void present(const Image& shown) override {
-        TestBackend::present(shown);
+    void present(const Image& shown, const std::vector<Rect>& rects) override {
+        TestBackend::present(shown, rects);
         caption_seen.push_back(shown.at(probe_x, probe_y) == caption);
     }
 };

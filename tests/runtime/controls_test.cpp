@@ -49,7 +49,7 @@ TEST_F(Controls, ALabelNarrowsATextWiderThanItselfInsteadOfCuttingItOff) {
         label.alignment = c.align;
         label.SetForeColor(255, 255, 255);
         label.Caption = c.text;
-        label.draw(frame, 0, 0);
+        label.draw(frame, 0, 0, {0, 0, frame.width, frame.height});
         int first = -1, last = -1, runs = 0;
         for (int x = 0; x < frame.width; ++x) {
             if (frame.at(x, 15) != rgb(255, 255, 255)) continue;

@@ -2,13 +2,12 @@
 
 #include "runtime/sdl/surface.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-#include <SDL_ttf.h>
-
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <random>
+#include <stdexcept>
+#include <string_view>
 
 namespace rt {
 namespace {
@@ -69,38 +68,56 @@ std::string refuse_invisible_driver() {
 }
 }  // namespace
 
-bool SdlBackend::start(std::string& error) {
+SdlLibraries::SdlLibraries() {
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     // The runtime handles the signals itself, the same way for all four (end_on_signals).
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     skip_wayland_without_runtime_folder();
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-        error = std::string("cannot open the display: ") + SDL_GetError();
-        return false;
-    }
-    error = refuse_invisible_driver();
-    if (!error.empty()) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
+        throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
+    if (const std::string refused = refuse_invisible_driver(); !refused.empty()) {
         SDL_Quit();
-        return false;
+        throw std::runtime_error(refused);
     }
     if (TTF_Init() != 0) {
-        error = std::string("cannot start the font renderer: ") + TTF_GetError();
+        const std::string error = std::string("cannot start the font renderer: ") + TTF_GetError();
         SDL_Quit();
+        throw std::runtime_error(error);
+    }
+}
+
+SdlLibraries::~SdlLibraries() {
+    TTF_Quit();
+    SDL_Quit();
+}
+
+bool SdlAudio::open(int channels, std::string& error) {
+    if (open_) return true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        error = SDL_GetError();
         return false;
     }
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 512) != 0) {
+        error = Mix_GetError();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_AllocateChannels(channels);
+    open_ = true;
     return true;
+}
+
+void SdlAudio::close() {
+    if (!open_) return;
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    open_ = false;
 }
 
 SdlBackend::SdlBackend() = default;
 
 SdlBackend::~SdlBackend() {
     for (int slot = 0; slot < static_cast<int>(chunks_.size()); ++slot) release_sound(slot);
-    if (audio_open_) Mix_CloseAudio();
-    for (_TTF_Font* f : fonts_)
-        if (f) TTF_CloseFont(f);
-    close_window();
-    TTF_Quit();
-    SDL_Quit();
 }
 
 uint32_t SdlBackend::now_ms() { return SDL_GetTicks(); }
@@ -110,72 +127,124 @@ void SdlBackend::sleep_ms(uint32_t ms) { SDL_Delay(std::min<uint32_t>(ms, 10)); 
 
 uint32_t SdlBackend::clock_seed() { return std::random_device{}() ^ SDL_GetTicks(); }
 
-bool SdlBackend::poll_event(InputEvent& event) {
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {
-        switch (e.type) {
-            case SDL_QUIT: event = {}; event.kind = InputEvent::Kind::Quit; return true;
-            case SDL_KEYDOWN:
-            case SDL_KEYUP: {
-                const int key = virtual_key(e.key.keysym.sym);
-                if (key == 0) break;
-                event = {};
-                event.kind = e.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
-                event.key = key;
-                event.repeat = e.key.repeat != 0;
-                return true;
-            }
-            case SDL_MOUSEMOTION:
-                event = {};
-                event.kind = InputEvent::Kind::MouseMove;
-                event.x = e.motion.x;
-                event.y = e.motion.y;
-                return true;
-            case SDL_MOUSEBUTTONDOWN:
-            case SDL_MOUSEBUTTONUP:
-                event = {};
-                event.kind = e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown : InputEvent::Kind::MouseUp;
-                event.x = e.button.x;
-                event.y = e.button.y;
-                event.button = button_mask(e.button.button);
-                return true;
-            case SDL_WINDOWEVENT:
-                if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
-                    e.window.event == SDL_WINDOWEVENT_SHOWN || e.window.event == SDL_WINDOWEVENT_RESTORED) {
-                    event = {};
+bool SdlBackend::translate(const SDL_Event& e, InputEvent& event) {
+    event = {};
+    switch (e.type) {
+        case SDL_QUIT: event.kind = InputEvent::Kind::Quit; return true;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            event.key = virtual_key(e.key.keysym.sym);
+            event.kind = e.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
+            event.repeat = e.key.repeat != 0;
+            return event.key != 0;
+        case SDL_MOUSEMOTION:
+            event.kind = InputEvent::Kind::MouseMove;
+            event.x = scaler_.frame_x(e.motion.x);
+            event.y = scaler_.frame_y(e.motion.y);
+            return true;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            event.kind = e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown : InputEvent::Kind::MouseUp;
+            event.x = scaler_.frame_x(e.button.x);
+            event.y = scaler_.frame_y(e.button.y);
+            event.button = button_mask(e.button.button);
+            return true;
+        case SDL_WINDOWEVENT:
+            switch (e.window.event) {
+                case SDL_WINDOWEVENT_EXPOSED:
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                case SDL_WINDOWEVENT_SHOWN:
+                case SDL_WINDOWEVENT_RESTORED:
+                    repaint_all_ = true;
                     event.kind = InputEvent::Kind::Exposed;
                     return true;
-                }
-                break;
-            default: break;
-        }
+                default: return false;
+            }
+        default: return false;
     }
-    return false;
+}
+
+bool SdlBackend::poll_event(InputEvent& event) {
+    // Reading the display connection costs a system call or more; the game asks for input many
+    // times a millisecond, so the connection is read at most once a millisecond and the events
+    // it brought are handed out in between.
+    const uint32_t now = SDL_GetTicks();
+    if (now != last_pump_) {
+        SDL_PumpEvents();
+        last_pump_ = now;
+    }
+    SDL_Event e;
+    for (;;) {
+        if (holding_) {
+            e = held_;
+            holding_ = false;
+        } else if (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1) {
+            return false;
+        }
+        if (translate(e, event)) return true;
+    }
 }
 
 void SdlBackend::wait_for_input(uint32_t max_ms) {
-    if (SDL_WaitEventTimeout(nullptr, static_cast<int>(max_ms)) == 0) return;
+    if (holding_) return;
+    holding_ = SDL_WaitEventTimeout(&held_, static_cast<int>(std::min<uint32_t>(max_ms, INT32_MAX))) == 1;
+    // The wait has read the connection.
+    last_pump_ = SDL_GetTicks();
 }
 
-void SdlBackend::present(const Image& frame) {
-    if (!texture_) return;
+SDL_Surface* SdlBackend::window_surface() {
+    SDL_Surface* surface = SDL_GetWindowSurface(window_.get());
+    if (!surface) throw std::runtime_error(std::string("cannot draw into the window: ") + SDL_GetError());
+    if (surface->w != window_width_ || surface->h != window_height_) {
+        window_width_ = surface->w;
+        window_height_ = surface->h;
+        scaler_.fit(kLogicalWidth, kLogicalHeight, surface->w, surface->h);
+        repaint_all_ = true;
+    }
+    return surface;
+}
+
+void SdlBackend::present(const Image& frame, const std::vector<Rect>& changed) {
+    if (!window_) return;
+    SDL_Surface* surface = window_surface();
     show_window_once();
-    SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(), frame.width * 4);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    const bool whole = repaint_all_;
+    repaint_all_ = false;
+    const bool direct = surface->format->BytesPerPixel == 4 && surface->format->Rmask == 0xFF0000u &&
+                        surface->format->Gmask == 0xFF00u && surface->format->Bmask == 0xFFu;
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
+    if (whole) SDL_FillRect(surface, nullptr, 0);
+    uint32_t* pixels = static_cast<uint32_t*>(surface->pixels);
+    int pitch = surface->pitch / 4;
+    if (!direct) {
+        staging_.resize(static_cast<size_t>(surface->w) * static_cast<size_t>(surface->h));
+        pixels = staging_.data();
+        pitch = surface->w;
+    }
+    sent_.clear();
+    const Rect all{0, 0, frame.width, frame.height};
+    for (const Rect& r : whole ? std::vector<Rect>{all} : changed) {
+        const Rect out = scaler_.to_window(r);
+        if (out.empty()) continue;
+        scaler_.scale(frame, r, pixels, pitch);
+        if (!direct) {
+            const size_t at = static_cast<size_t>(out.y) * static_cast<size_t>(pitch) + static_cast<size_t>(out.x);
+            SDL_ConvertPixels(out.w, out.h, SDL_PIXELFORMAT_RGB888, &staging_[at], pitch * 4, surface->format->format,
+                              static_cast<uint8_t*>(surface->pixels) + out.y * surface->pitch +
+                                  out.x * surface->format->BytesPerPixel,
+                              surface->pitch);
+        }
+        sent_.push_back({out.x, out.y, out.w, out.h});
+    }
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    if (whole) sent_.assign(1, SDL_Rect{0, 0, surface->w, surface->h});
+    if (!sent_.empty()) SDL_UpdateWindowSurfaceRects(window_.get(), sent_.data(), static_cast<int>(sent_.size()));
 }
 
 void SdlBackend::set_pointer(int x, int y) {
     if (!window_) return;
-    // The frame is scaled into the window; the pointer goes to the same spot of the frame.
-    SDL_Rect viewport;
-    float scale_x = 1, scale_y = 1;
-    SDL_RenderGetViewport(renderer_, &viewport);
-    SDL_RenderGetScale(renderer_, &scale_x, &scale_y);
-    SDL_WarpMouseInWindow(window_, static_cast<int>((x + viewport.x) * scale_x),
-                          static_cast<int>((y + viewport.y) * scale_y));
+    // The pointer goes to the window pixel that shows the given pixel of the frame.
+    SDL_WarpMouseInWindow(window_.get(), scaler_.window_x(x), scaler_.window_y(y));
 }
 
 DisplaySize SdlBackend::display_size() {
@@ -186,10 +255,10 @@ DisplaySize SdlBackend::display_size() {
 }
 
 void SdlBackend::set_display_size(int width, int height) {
-    // The game runs in a full-screen window of 800 × 600 logical pixels, scaled by the renderer,
-    // rather than changing the monitor's mode; any other size gives the desktop back.
+    // The game runs in a full-screen window of 800 × 600 logical pixels, scaled here, rather
+    // than changing the monitor's mode; any other size gives the desktop back.
     if (width == kLogicalWidth && height == kLogicalHeight) open_window();
-    else close_window();
+    else window_.reset();
 }
 
 void SdlBackend::open_window() {
@@ -200,89 +269,60 @@ void SdlBackend::open_window() {
     if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) desktop.w = kLogicalWidth, desktop.h = kLogicalHeight;
     // Hidden until its first frame: a start that fails before it (a broken sound file) leaves
     // the screen alone instead of flashing an empty full-screen window.
-    window_ = SDL_CreateWindow("Zandorix", 0, 0, desktop.w, desktop.h,
-                               SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
+    window_.reset(SDL_CreateWindow("Zandorix", 0, 0, desktop.w, desktop.h,
+                                   SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN));
     window_shown_ = false;
-    if (!window_) {
-        std::fprintf(stderr, "zandorix: cannot open a window: %s\n", SDL_GetError());
-        return;
-    }
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer_) {
-        std::fprintf(stderr, "zandorix: cannot draw into the window: %s\n", SDL_GetError());
-        return;
-    }
-    SDL_RenderSetLogicalSize(renderer_, kLogicalWidth, kLogicalHeight);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                 kLogicalWidth, kLogicalHeight);
+    if (!window_) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+    // On X11 the window's pixels go to the server through shared memory. Left to itself SDL
+    // would put an OpenGL texture in between, which without a graphics processor costs a
+    // software rasterizer, a third of a second at start and a third of a core in play.
+    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11")
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    repaint_all_ = true;
+    window_surface();
     SDL_ShowCursor(SDL_ENABLE);
 }
 
 void SdlBackend::show_window_once() {
     if (window_shown_) return;
-    SDL_ShowWindow(window_);
+    SDL_ShowWindow(window_.get());
     window_shown_ = true;
 }
 
-void SdlBackend::close_window() {
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
-    if (window_) SDL_DestroyWindow(window_);
-    texture_ = nullptr;
-    renderer_ = nullptr;
-    window_ = nullptr;
-}
-
-_TTF_Font* SdlBackend::font(int point_size) {
+TTF_Font* SdlBackend::font(int point_size) {
     const size_t index = static_cast<size_t>(std::clamp(point_size, 1, static_cast<int>(fonts_.size()) - 1));
     if (!fonts_[index]) {
         // Point sizes are meant for a 96 dpi screen.
-        fonts_[index] = TTF_OpenFontDPI(kFontPath, static_cast<int>(index), 96, 96);
+        fonts_[index].reset(TTF_OpenFontDPI(kFontPath, static_cast<int>(index), 96, 96));
         if (!fonts_[index] && !font_missing_reported_) {
             std::fprintf(stderr, "zandorix: cannot open the font %s (%s); texts stay empty\n", kFontPath,
                          TTF_GetError());
             font_missing_reported_ = true;
         }
     }
-    return fonts_[index];
+    return fonts_[index].get();
 }
 
 Image SdlBackend::render_text(const std::string& text, int point_size, uint32_t colour) {
-    _TTF_Font* f = font(point_size);
+    TTF_Font* f = font(point_size);
     if (!f || text.empty()) return {};
     const SDL_Color white{255, 255, 255, 255};
-    SDL_Surface* rendered = TTF_RenderText_Blended(f, text.c_str(), white);
+    const sdl::SurfacePtr rendered(TTF_RenderText_Blended(f, text.c_str(), white));
     if (!rendered) return {};
-    Image image = surface_pixels(rendered);
-    SDL_FreeSurface(rendered);
+    Image image = surface_pixels(rendered.get());
     // The text's coverage stays in the top byte for blending; the colour is the label's.
     for (uint32_t& p : image.pixels) p = (p & 0xFF000000u) | (colour & 0x00FFFFFFu);
     return image;
 }
 
-bool SdlBackend::open_audio(std::string& error) {
-    if (audio_open_) return true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        error = SDL_GetError();
-        return false;
-    }
-    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 512) != 0) {
-        error = Mix_GetError();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    Mix_AllocateChannels(static_cast<int>(chunks_.size()));
-    audio_open_ = true;
-    return true;
-}
+bool SdlBackend::open_audio(std::string& error) { return audio_.open(static_cast<int>(chunks_.size()), error); }
 
 bool SdlBackend::load_sound(int slot, const std::string& path, std::string& error) {
     if (slot < 0 || slot >= static_cast<int>(chunks_.size())) {
         error = "no such sound slot";
         return false;
     }
-    if (!audio_open_) {
+    if (!audio_.is_open()) {
         // Without an audio device the game runs silent; the file must still be sound.
         SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
         if (!file) {
@@ -296,12 +336,13 @@ bool SdlBackend::load_sound(int slot, const std::string& path, std::string& erro
             error = SDL_GetError();
             return false;
         }
-        SDL_FreeWAV(buffer);
+        const sdl::WavPtr loaded(buffer);
         return true;
     }
     release_sound(slot);
-    chunks_[static_cast<size_t>(slot)] = Mix_LoadWAV(path.c_str());
-    if (!chunks_[static_cast<size_t>(slot)]) {
+    sdl::ChunkPtr& chunk = chunks_[static_cast<size_t>(slot)];
+    chunk.reset(Mix_LoadWAV(path.c_str()));
+    if (!chunk) {
         error = Mix_GetError();
         return false;
     }
@@ -309,23 +350,21 @@ bool SdlBackend::load_sound(int slot, const std::string& path, std::string& erro
 }
 
 void SdlBackend::play_sound(int slot) {
-    if (!audio_open_ || slot < 0 || slot >= static_cast<int>(chunks_.size())) return;
-    if (Mix_Chunk* chunk = chunks_[static_cast<size_t>(slot)]) Mix_PlayChannel(slot, chunk, 0);
+    if (!audio_.is_open() || slot < 0 || slot >= static_cast<int>(chunks_.size())) return;
+    if (Mix_Chunk* chunk = chunks_[static_cast<size_t>(slot)].get()) Mix_PlayChannel(slot, chunk, 0);
 }
 
 void SdlBackend::release_sound(int slot) {
     if (slot < 0 || slot >= static_cast<int>(chunks_.size())) return;
-    Mix_Chunk*& chunk = chunks_[static_cast<size_t>(slot)];
+    sdl::ChunkPtr& chunk = chunks_[static_cast<size_t>(slot)];
     if (!chunk) return;
     Mix_HaltChannel(slot);
-    Mix_FreeChunk(chunk);
-    chunk = nullptr;
+    chunk.reset();
 }
 
 std::string SdlBackend::program_folder() {
-    char* base = SDL_GetBasePath();
-    std::string folder = base ? base : ".";
-    SDL_free(base);
+    const sdl::TextPtr base(SDL_GetBasePath());
+    std::string folder = base ? base.get() : ".";
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     return folder;
 }

@@ -1,8 +1,11 @@
 #include "runtime/sdl/surface.h"
 
+#include "runtime/sdl/sdl_handles.h"
+
 Image surface_pixels(SDL_Surface* surface) {
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ARGB8888, 0);
-    if (!argb) return {};
+    const rt::sdl::SurfacePtr converted(SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ARGB8888, 0));
+    if (!converted) return {};
+    SDL_Surface* argb = converted.get();
     Image image(argb->w, argb->h);
     SDL_LockSurface(argb);
     for (int y = 0; y < argb->h; ++y) {
@@ -10,6 +13,5 @@ Image surface_pixels(SDL_Surface* surface) {
         std::copy(row, row + argb->w, &image.at(0, y));
     }
     SDL_UnlockSurface(argb);
-    SDL_FreeSurface(argb);
     return image;
 }
