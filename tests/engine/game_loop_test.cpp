@@ -1,13 +1,15 @@
+#include "engine/game_loop.h"
+
 #include <algorithm>
 #include <vector>
 
 #include "engine/board.h"
-#include "engine/game_loop.h"
 #include "engine/game_screen.h"
 #include "engine/procedures.h"
 #include "engine/state.h"
 #include "frame/procedures.h"
 #include "frame/state.h"
+#include "support/boards.h"
 #include "support/game_test.h"
 
 namespace {
@@ -17,10 +19,8 @@ class GameLoopTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        schwierigkeit = 2;
-        spiel_initialisieren();
+        new_game(2);
         steinfolge_erzeugen();
-        loesche_spielfeld();
         restzeit = 600;
         // Distinct intervals per board, so that a mix-up of the twins shows.
         fall_intervall = 27;
@@ -50,6 +50,12 @@ protected:
 
     void press(int key) { backend.key_down(key); }
     void release(int key) { backend.key_up(key); }
+    // One pass with the key newly pressed, then let go.
+    void pass_pressing(StepTimes& t, int key) {
+        press(key);
+        loop_pass(t);
+        release(key);
+    }
 };
 
 TEST_F(GameLoopTest, EachTimedStepRunsOnceMoreThanItsIntervalHasPassed) {
@@ -60,12 +66,9 @@ TEST_F(GameLoopTest, EachTimedStepRunsOnceMoreThanItsIntervalHasPassed) {
         int first_run;  // ms after the loop's start
     };
     const Case cases[] = {
-        {"gravity", &StepTimes::gravity, 0, 28},
-        {"new stone 1", &StepTimes::stone1, 0, 1751},
-        {"new stone 2", &StepTimes::stone2, 0, 1501},
-        {"meter 1", &StepTimes::meter1, 0, 151},
-        {"meter 2", &StepTimes::meter2, 0, 161},
-        {"computer", &StepTimes::computer, 0, 201},
+        {"gravity", &StepTimes::gravity, 0, 28},           {"new stone 1", &StepTimes::stone1, 0, 1751},
+        {"new stone 2", &StepTimes::stone2, 0, 1501},      {"meter 1", &StepTimes::meter1, 0, 151},
+        {"meter 2", &StepTimes::meter2, 0, 161},           {"computer", &StepTimes::computer, 0, 201},
         {"computer, early", &StepTimes::computer, 1, 181},
     };
     for (const Case& c : cases) {
@@ -168,17 +171,15 @@ TEST_F(GameLoopTest, CursorStopsAtTheEdgesAndARefusedStepIsSilent) {
         int16_t x_after, y_after;
     };
     const Case cases[] = {
-        {vk::Up, 4, 3, 4, 2},    {vk::Up, 4, 2, 4, 2},     {vk::Down, 4, 17, 4, 18}, {vk::Down, 4, 18, 4, 18},
-        {vk::Right, 7, 9, 8, 9}, {vk::Right, 8, 9, 8, 9},  {vk::Left, 2, 9, 1, 9},   {vk::Left, 1, 9, 1, 9},
+        {vk::Up, 4, 3, 4, 2},    {vk::Up, 4, 2, 4, 2},    {vk::Down, 4, 17, 4, 18}, {vk::Down, 4, 18, 4, 18},
+        {vk::Right, 7, 9, 8, 9}, {vk::Right, 8, 9, 8, 9}, {vk::Left, 2, 9, 1, 9},   {vk::Left, 1, 9, 1, 9},
     };
     StepTimes t = loop_start();
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "key " << c.key << " at " << c.x << "," << c.y);
         pos_x1 = c.x, pos_y1 = c.y;
         backend.sounds_played.clear();
-        press(c.key);
-        loop_pass(t);
-        release(c.key);
+        pass_pressing(t, c.key);
         EXPECT_EQ(pos_x1, c.x_after);
         EXPECT_EQ(pos_y1, c.y_after);
         const bool moved = c.x != c.x_after || c.y != c.y_after;
@@ -211,8 +212,8 @@ TEST_F(GameLoopTest, SpaceSwapsOnlyStillCells) {
         bool swaps;
     };
     const Case cases[] = {
-        {3, 5, true},        {0, 0, true},        {10, 12, true},    {99, 4, true},
-        {103, 0, false},     {2, 1010, false},    {10004, 3, false}, {6, 20000, false}, {30050, 30050, false},
+        {3, 5, true},     {0, 0, true},      {10, 12, true},    {99, 4, true},         {103, 0, false},
+        {2, 1010, false}, {10004, 3, false}, {6, 20000, false}, {30050, 30050, false},
     };
     StepTimes t = loop_start();
     pos_x1 = 4, pos_y1 = 12;
@@ -221,9 +222,7 @@ TEST_F(GameLoopTest, SpaceSwapsOnlyStillCells) {
         spielfeld1(4, 12) = c.left;
         spielfeld1(5, 12) = c.right;
         backend.sounds_played.clear();
-        press(vk::Space);
-        loop_pass(t);
-        release(vk::Space);
+        pass_pressing(t, vk::Space);
         EXPECT_EQ(spielfeld1(4, 12), c.swaps ? c.right : c.left);
         EXPECT_EQ(spielfeld1(5, 12), c.swaps ? c.left : c.right);
         EXPECT_EQ(backend.sounds_played, (c.swaps ? std::vector<int>{2} : std::vector<int>{}));
@@ -274,7 +273,7 @@ TEST_F(GameLoopTest, SpeedKeysKeepTheStepWithinOneToThree) {
         int16_t step, step_after;
     };
     const Case cases[] = {
-        {vk::PageUp, 1, 2}, {vk::PageUp, 2, 3}, {vk::PageUp, 3, 3},
+        {vk::PageUp, 1, 2},   {vk::PageUp, 2, 3},   {vk::PageUp, 3, 3},
         {vk::PageDown, 3, 2}, {vk::PageDown, 2, 1}, {vk::PageDown, 1, 1},
     };
     StepTimes t = loop_start();
@@ -282,9 +281,7 @@ TEST_F(GameLoopTest, SpeedKeysKeepTheStepWithinOneToThree) {
         SCOPED_TRACE(testing::Message() << "key " << c.key << " at step " << c.step);
         tempo_stufe1 = c.step;
         intervall1 = 1;  // recomputed also where the step stays
-        press(c.key);
-        loop_pass(t);
-        release(c.key);
+        pass_pressing(t, c.key);
         EXPECT_EQ(tempo_stufe1, c.step_after);
         EXPECT_EQ(intervall1, tempo[tempo_klasse][c.step_after]);
         EXPECT_EQ(intervall2, 1500);
@@ -304,21 +301,12 @@ TEST_F(GameLoopTest, ComputersIntervalFollowsTheFillOfItsBoard) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.settled);
         loesche_spielfeld();
-        int n = c.settled;
-        for (int y = 18; y >= 2; --y)
-            for (int x = 1; x <= 8; ++x)
-                if (n > 0) spielfeld2(x, y) = static_cast<int16_t>(n-- % 2 ? 10 : 3);
+        settle(spielfeld2, c.settled, feldwert::blockstein);
+        settle(spielfeld2, c.settled / 2, 3);
         // Neither the entry row nor cells in motion or animation count, nor the player's board.
         for (int x = 1; x <= 8; ++x) spielfeld2(x, 1) = 4;
-        if (c.settled < 120) {
-            spielfeld2(1, 2) = 1010;
-            spielfeld2(2, 2) = 104;
-            spielfeld2(3, 2) = 10004;
-            spielfeld2(4, 2) = 20000;
-            spielfeld2(5, 2) = 30021;
-        }
-        for (int x = 1; x <= 8; ++x)
-            for (int y = 2; y <= 18; ++y) spielfeld1(x, y) = 5;
+        if (c.settled < 120) put(spielfeld2, {{1, 2, 1010}, {2, 2, 104}, {3, 2, 10004}, {4, 2, 20000}, {5, 2, 30021}});
+        settle(spielfeld1, 136);
         intervall2 = 1;
         schneller_oder_nicht();
         EXPECT_EQ(intervall2, c.interval_after);
@@ -331,7 +319,7 @@ TEST_F(GameLoopTest, ProgressColumnCreepsTowardTheLeaderOnGravityTicks) {
         double left, left_after;
     };
     const Case cases[] = {
-        {0, 385, 385}, {352, 385, 384}, {352, 353, 352}, {352, 352, 352}, {352, 340, 340},
+        {0, 385, 385},   {352, 385, 384}, {352, 353, 352}, {352, 352, 352}, {352, 340, 340},
         {416, 385, 386}, {416, 415, 416}, {416, 416, 416}, {416, 420, 420},
     };
     for (const Case& c : cases) {

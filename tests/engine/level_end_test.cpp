@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <string>
 #include <vector>
 
@@ -13,14 +12,12 @@
 #include "frame/picture_store.h"
 #include "frame/procedures.h"
 #include "frame/state.h"
+#include "support/boards.h"
 #include "support/game_test.h"
+#include "support/popup_state.h"
 
 namespace {
 using namespace feldwert;
-
-struct Cell {
-    int x, y;
-};
 
 class LevelEnd : public GameTest {
 protected:
@@ -30,11 +27,8 @@ protected:
     }
 
     void start(int16_t difficulty) {
-        schwierigkeit = difficulty;
-        spiel_initialisieren();
-        loesche_spielfeld();
+        new_game(difficulty);
         restzeit = 300;
-        backend.sounds_played.clear();
     }
 
     // The values a difficulty has reached by some level, with boards to match.
@@ -63,28 +57,23 @@ TEST_F(LevelEnd, WinnerTakesSecondsByItsGroupsAndOnlyThePlayerScores) {
         int16_t winner, groups, seconds;
     };
     // Halves go to the even neighbour, for the bonus and the malus alike.
-    const Case cases[] = {{1, 10, 15}, {1, 11, 16}, {1, 13, 20}, {1, 17, 26}, {1, 19, 28}, {1, 20, 30},
+    const Case cases[] = {{1, 10, 15},  {1, 11, 16},  {1, 13, 20},  {1, 17, 26},  {1, 19, 28},  {1, 20, 30},
                           {2, 10, -15}, {2, 11, -16}, {2, 13, -20}, {2, 17, -26}, {2, 19, -28}, {2, 20, -30}};
     for (const Case& c : cases) {
         SCOPED_TRACE("winner " + std::to_string(c.winner) + " with " + std::to_string(c.groups));
         start(2);
         level = 3;
         gesamtpunkte = 1000;
+        popup_punkte = 55;
         pos_x1 = 4, pos_y1 = 9;
         lead(c.winner, c.groups);
         balken_pos = 100;
         Form1->Picture13.hDC().fill(rgb(1, 2, 3));
         next_level();
         EXPECT_EQ(restzeit, 300 + c.seconds);
-        EXPECT_EQ(popup_sekunden, c.seconds);
-        EXPECT_EQ(popup_art, c.winner);
-        EXPECT_EQ(popup_zeit, 0);
-        EXPECT_EQ(popup_x, 4);
-        EXPECT_EQ(popup_y, 9);
+        // The points of the last group stay in the popup when the computer wins.
+        EXPECT_EQ(popup_now(), (Popup{c.winner, c.seconds, c.winner == 1 ? 300 : 55.0, 4, 9, 0}));
         EXPECT_EQ(gesamtpunkte, c.winner == 1 ? 1300 : 1000);
-        if (c.winner == 1) {
-            EXPECT_EQ(popup_punkte, 300);
-        }
         EXPECT_EQ(backend.sounds_played, std::vector<int>{c.winner == 1 ? 10 : 9});
         EXPECT_EQ(level, 4);
         EXPECT_EQ(gruppen1, 0);
@@ -120,9 +109,11 @@ TEST_F(LevelEnd, WinnerLosesItsLowestBlocksteineUpToTwoFewerThanItsColumns) {
             side.board(1, 18) = reihenstein;
             side.board(3, 18) = kreuzstein;
             side.board(4, 1) = blockstein;
-            for (const Cell& b : c.blocksteine) side.board(b.x, b.y) = blockstein;
             spielfeld expected = side.board;
-            for (size_t i = 0; i < c.cleared; ++i) expected(c.blocksteine[i].x, c.blocksteine[i].y) = verschwinden;
+            for (size_t i = 0; i < c.blocksteine.size(); ++i) {
+                side.board(c.blocksteine[i].x, c.blocksteine[i].y) = blockstein;
+                expected(c.blocksteine[i].x, c.blocksteine[i].y) = i < c.cleared ? verschwinden : blockstein;
+            }
             const spielfeld loser = side.other().board;
             lead(winner, 12);
             next_level();
@@ -144,17 +135,10 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         Values before, after;
     };
     const Case cases[] = {
-        {1, 8, {6, 9, 2, 3}, {7, 9, 2, 3}},
-        {1, 15, {7, 9, 2, 4}, {7, 8, 3, 4}},
-        {1, 30, {9, 8, 3, 6}, {9, 7, 3, 7}},
-        {1, 46, {9, 6, 3, 7}, {9, 6, 3, 7}},
-        {2, 5, {7, 9, 2, 3}, {7, 9, 2, 4}},
-        {2, 10, {8, 9, 2, 4}, {8, 8, 3, 5}},
-        {2, 12, {8, 8, 3, 5}, {9, 8, 3, 5}},
-        {2, 31, {9, 6, 3, 7}, {9, 6, 3, 7}},
-        {3, 4, {8, 9, 3, 4}, {9, 9, 3, 5}},
-        {3, 21, {9, 7, 3, 7}, {9, 6, 3, 7}},
-        {3, 22, {9, 6, 3, 7}, {9, 6, 3, 7}},
+        {1, 8, {6, 9, 2, 3}, {7, 9, 2, 3}},  {1, 15, {7, 9, 2, 4}, {7, 8, 3, 4}}, {1, 30, {9, 8, 3, 6}, {9, 7, 3, 7}},
+        {1, 46, {9, 6, 3, 7}, {9, 6, 3, 7}}, {2, 5, {7, 9, 2, 3}, {7, 9, 2, 4}},  {2, 10, {8, 9, 2, 4}, {8, 8, 3, 5}},
+        {2, 12, {8, 8, 3, 5}, {9, 8, 3, 5}}, {2, 31, {9, 6, 3, 7}, {9, 6, 3, 7}}, {3, 4, {8, 9, 3, 4}, {9, 9, 3, 5}},
+        {3, 21, {9, 7, 3, 7}, {9, 6, 3, 7}}, {3, 22, {9, 6, 3, 7}, {9, 6, 3, 7}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("difficulty " + std::to_string(c.difficulty) + " reaching " + std::to_string(c.reached_level));
@@ -175,22 +159,20 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         EXPECT_EQ(pos_x1, c.after.spalten - 1);
         EXPECT_EQ(pos_x2, 1);
         EXPECT_EQ(ziel_x, -1);
-        // What follows from them.
-        EXPECT_EQ(intervall1, 2500 - 250 * (c.after.tempo_klasse + 3));
-        EXPECT_EQ(intervall2, 2500 - 250 * (c.after.tempo_klasse + 1));
-        EXPECT_EQ(fall_intervall, 33 - 3 * c.after.tempo_klasse);
+        // What follows from them: each side's step in the new class, the meters' growth and the
+        // computer's values afresh, a stone sequence of the new colours and columns.
+        EXPECT_EQ(intervall1, tempo[tempo_klasse][3]);
+        EXPECT_EQ(intervall2, tempo[tempo_klasse][1]);
         EXPECT_EQ(zuwachs1, 0.02);
         EXPECT_EQ(zuwachs2, 0.02);
-        constexpr std::array<int16_t, 7> kZugIntervall{230, 200, 200, 190, 180, 175, 170};
-        EXPECT_EQ(zug_intervall, kZugIntervall[c.after.computer_level - 1]);
+        const int16_t fall = fall_intervall, zug = zug_intervall;
+        tempo_tabelle_setzen();
+        level_werte_setzen();
+        EXPECT_EQ(fall_intervall, fall);
+        EXPECT_EQ(zug_intervall, zug);
         EXPECT_EQ(spielfeld_breite, 32 * c.after.spalten);
-        int16_t most_colour = 0, most_column = 0;
-        for (int n = 1; n <= 1000; ++n) {
-            most_colour = std::max(most_colour, folge[n]);
-            most_column = std::max(most_column, folge_spalte[n]);
-        }
-        EXPECT_EQ(most_colour, c.after.stein_arten);
-        EXPECT_EQ(most_column, c.after.spalten);
+        EXPECT_EQ(*std::max_element(folge + 1, folge + 1001), c.after.stein_arten);
+        EXPECT_EQ(*std::max_element(folge_spalte + 1, folge_spalte + 1001), c.after.spalten);
     }
 }
 

@@ -10,15 +10,11 @@
 #include "engine/state.h"
 #include "frame/procedures.h"
 #include "frame/state.h"
+#include "support/boards.h"
 #include "support/game_test.h"
 
 namespace {
 using namespace feldwert;
-
-struct Cell {
-    int x, y;
-    int16_t code;
-};
 
 struct Twin {
     const char* name;
@@ -32,10 +28,7 @@ class MeterTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        schwierigkeit = 1;
-        spiel_initialisieren();  // 9 columns, scale 473, growth step 0.002
-        loesche_spielfeld();
-        backend.sounds_played.clear();
+        new_game(1);  // 9 columns, scale 473, growth step 0.002
     }
 
     // Clears both boards for the column count and lays the cells onto one of them.
@@ -43,7 +36,7 @@ protected:
         spalten = columns;
         set_column_values();
         loesche_spielfeld();
-        for (const Cell& c : cells) board(c.x, c.y) = c.code;
+        put(board, cells);
     }
 
     static std::vector<Cell> blocksteine(int columns, int rows_from_bottom) {
@@ -72,10 +65,17 @@ TEST_F(MeterTest, ProgressGrowsByAQuarterOfTheCoverAndPassesOnlyAboveTheThreshol
         {"17 of 153", 9, seventeen, 100, 100 + static_cast<double>(1700.0f / 153.0f) / 4, false},
         {"full board", 9, blocksteine(9, 17), 100, 125, false},
         {"full board of 6 columns", 6, blocksteine(6, 17), 100, 125, false},
-        {"only play rows and columns count", 8,
-         {{3, 1, blockstein}, {9, 18, blockstein}, {2, 18, reihenstein}, {3, 18, kreuzstein}, {4, 18, 20000},
+        {"only play rows and columns count",
+         8,
+         {{3, 1, blockstein},
+          {9, 18, blockstein},
+          {2, 18, reihenstein},
+          {3, 18, kreuzstein},
+          {4, 18, 20000},
           {5, 10, blockstein}},
-         100, 100 + static_cast<double>(100.0f / 136.0f) / 4, false},
+         100,
+         100 + static_cast<double>(100.0f / 136.0f) / 4,
+         false},
         {"progress equal to the threshold", 9, blocksteine(9, 17), 448, 473, false},
         {"progress just above", 9, blocksteine(9, 17), 448.5, 0.5, true},
         {"every blockstein still falling", 9, falling, 473, static_cast<double>(900.0f / 153.0f) / 4, false},
@@ -146,9 +146,13 @@ TEST_F(MeterTest, DeleteOneAlwaysFindsTheOnlyQualifyingStone) {
     const Case cases[] = {
         {"on the floor", 9, with({}, {9, 18, blockstein}), {9, 18, blockstein}},
         {"at the top on a stone", 9, with({{5, 3, 2}}, {5, 2, blockstein}), {5, 2, blockstein}},
-        {"on a blockstein above an empty cell", 9, with({{7, 12, blockstein}}, {7, 11, blockstein}),
+        {"on a blockstein above an empty cell",
+         9,
+         with({{7, 12, blockstein}}, {7, 11, blockstein}),
          {7, 11, blockstein}},
-        {"six columns, others beyond play", 6, with({{8, 18, blockstein}, {9, 18, blockstein}}, {6, 4, blockstein}),
+        {"six columns, others beyond play",
+         6,
+         with({{8, 18, blockstein}, {9, 18, blockstein}}, {6, 4, blockstein}),
          {6, 4, blockstein}},
     };
     for (const Twin& twin : kTwins)
@@ -176,11 +180,9 @@ TEST_F(MeterTest, BarShowsFilledToTheProgressAndFromTheThreshold) {
     // With a scale of 400 a bar pixel is 400 / 280 of the meter, and halves land on whole values:
     // p = 0.7 × stand, s = 0.7 × schwelle, each rounded on its own, a half to the even one.
     const Case cases[] = {
-        {0, 400, 0, 280},
-        {15, 215, 10, 150},  // 10.5 and 150.5 go down
-        {25, 225, 18, 158},  // 17.5 and 157.5 go up
-        {100, 100, 70, 70},
-        {420, 400, 294, 280},  // the pass's tick runs past the bar's end
+        {0, 400, 0, 280},   {15, 215, 10, 150},    // 10.5 and 150.5 go down
+        {25, 225, 18, 158},                        // 17.5 and 157.5 go up
+        {100, 100, 70, 70}, {420, 400, 294, 280},  // the pass's tick runs past the bar's end
     };
     zuwachs_beschl = 0;
     const Image& filled = Form1->Picture6.Picture();

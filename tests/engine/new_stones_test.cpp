@@ -4,7 +4,9 @@
 #include "engine/procedures.h"
 #include "engine/state.h"
 #include "frame/state.h"
+#include "support/boards.h"
 #include "support/game_test.h"
+#include "support/popup_state.h"
 
 namespace {
 class NewStonesTest : public GameTest {
@@ -23,16 +25,6 @@ protected:
             folge[i] = static_cast<int16_t>(i % 6 + 1);
             folge_spalte[i] = static_cast<int16_t>(i % n + 1);
         }
-    }
-    // n settled stones in the play area, from the bottom row up.
-    static void settle(spielfeld& board, int n) {
-        for (int y = 18; y >= 2 && n > 0; --y)
-            for (int x = 1; x <= spalten && n > 0; ++x, --n) board(x, y) = 5;
-    }
-    static int stones_in_entry_row(const spielfeld& board) {
-        int n = 0;
-        for (int x = 1; x <= spalten; ++x) n += board(x, 1) != 0 ? 1 : 0;
-        return n;
     }
 };
 
@@ -78,10 +70,10 @@ TEST_F(NewStonesTest, AttackStonesTakeARandomFreeColumnAndLeaveThePointer) {
     for (int ii = 1; ii <= 3; ++ii) {
         loesche_spielfeld();
         neuer_stein1(static_cast<int16_t>(ii));
-        EXPECT_EQ(stones_in_entry_row(spielfeld1), 1);
-        int stone = 0;
-        for (int x = 1; x <= 9; ++x) stone += spielfeld1(x, 1);
-        EXPECT_EQ(stone, 9 + ii);
+        int stones = 0, sum = 0;
+        for (int x = 1; x <= 9; ++x) stones += spielfeld1(x, 1) != 0, sum += spielfeld1(x, 1);
+        EXPECT_EQ(stones, 1);
+        EXPECT_EQ(sum, 9 + ii);
         EXPECT_EQ(folge_zeiger[1], 0);
     }
 }
@@ -121,9 +113,9 @@ TEST_F(NewStonesTest, PenaltyThresholdsAndFlagClearing) {
         int16_t flag_after;
     };
     const Case cases[] = {
-        {9, 150, kFalse, true, kTrue},   {9, 149, kFalse, false, kFalse}, {9, 153, kTrue, false, kTrue},
-        {9, 143, kTrue, false, kTrue},   {9, 142, kTrue, false, kFalse},  {6, 99, kFalse, true, kTrue},
-        {6, 98, kFalse, false, kFalse},  {6, 92, kTrue, false, kTrue},    {6, 91, kTrue, false, kFalse},
+        {9, 150, kFalse, true, kTrue},  {9, 149, kFalse, false, kFalse}, {9, 153, kTrue, false, kTrue},
+        {9, 143, kTrue, false, kTrue},  {9, 142, kTrue, false, kFalse},  {6, 99, kFalse, true, kTrue},
+        {6, 98, kFalse, false, kFalse}, {6, 92, kTrue, false, kTrue},    {6, 91, kTrue, false, kFalse},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.columns << " columns, " << c.settled << " settled");
@@ -167,11 +159,7 @@ TEST_F(NewStonesTest, PenaltyOfEitherBoard) {
         EXPECT_EQ(b(1, 11), 5);
         EXPECT_EQ(backend.sounds_played, c.sounds);
         EXPECT_EQ(restzeit, c.clock);
-        EXPECT_EQ(popup_sekunden, c.seconds);
-        EXPECT_EQ(popup_art, c.kind);
-        EXPECT_EQ(popup_zeit, 0);
-        EXPECT_EQ(popup_x, 3);
-        EXPECT_EQ(popup_y, 7);
+        EXPECT_EQ(popup_now(), (Popup{.kind = c.kind, .seconds = c.seconds, .x = 3, .y = 7}));
     }
 }
 }  // namespace

@@ -11,18 +11,11 @@
 #include "frame/procedures.h"
 #include "frame/state.h"
 #include "support/game_test.h"
+#include "support/popup_state.h"
 #include "support/tiles.h"
 
 namespace {
 constexpr uint32_t kBoard = rgb(40, 80, 120);
-
-// A glyph drawn as a sprite over what lay beneath it.
-Image sprite_over(const Image& under, int x, int y, const Image& image, const Image& mask) {
-    Image out(22, 22);
-    for (int ty = 0; ty < 22; ++ty)
-        for (int tx = 0; tx < 22; ++tx) out.at(tx, ty) = (under.at(x + tx, y + ty) & mask.at(tx, ty)) ^ image.at(tx, ty);
-    return out;
-}
 
 class PopupTest : public GameTest {
 protected:
@@ -42,8 +35,9 @@ protected:
         const std::pair<char, int> colours[] = {{'g', 0}, {'o', 20}, {'b', 30}, {'r', 40}};
         for (const auto& [name, first] : colours)
             for (int d = 0; d <= 9; ++d)
-                glyphs.emplace_back(std::string(1, name) + char('0' + d),
-                                    sprite_over(plain, x, y, s.Picture9[first + d].Picture(), s.Picture10[d].Picture()));
+                glyphs.emplace_back(
+                    std::string(1, name) + char('0' + d),
+                    sprite_over(plain, x, y, s.Picture9[first + d].Picture(), s.Picture10[d].Picture()));
         glyphs.emplace_back("bs", sprite_over(plain, x, y, s.Picture12[0].Picture(), s.Picture12[1].Picture()));
         glyphs.emplace_back("rs", sprite_over(plain, x, y, s.Picture12[2].Picture(), s.Picture12[1].Picture()));
         glyphs.emplace_back("r-", sprite_over(plain, x, y, s.Picture12[4].Picture(), s.Picture12[3].Picture()));
@@ -93,20 +87,12 @@ TEST_F(PopupTest, DrawsItsLinesInTheirColoursAndKeepsThemOnTheBoard) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Form1->Picture1.hDC().fill(kBoard);
-        popup_art = c.kind;
-        popup_sekunden = c.seconds;
-        popup_punkte = c.points;
-        popup_x = c.column;
-        popup_y = 10;
-        popup_zeit = 3;
+        set_popup({c.kind, c.seconds, c.points, c.column, 10, 3});
         show_points(popup_art, popup_sekunden);
-        EXPECT_EQ(popup_x, c.column_after);
+        EXPECT_EQ(popup_now(), (Popup{c.kind, c.seconds, c.points, c.column_after, 10, 3.5}));
         const int x0 = 32 * (c.column_after - 1), y = 32 * 9 - 6;
         EXPECT_EQ(line_at(x0, y), c.points_line);
         EXPECT_EQ(line_at(x0, y - 22), c.seconds_line);
-        EXPECT_EQ(popup_zeit, 3.5);
-        EXPECT_EQ(popup_art, c.kind);
-        EXPECT_EQ(popup_sekunden, c.seconds);
     }
 }
 
@@ -117,12 +103,7 @@ TEST_F(PopupTest, RisesWithEachFrameOfBoardOneForSixtyFiveFrames) {
     const Image board = Form1->Picture2.Picture();
     const PictureStore& s = Form2.get();
 
-    popup_art = 0;
-    popup_sekunden = 0;
-    popup_punkte = 5;
-    popup_x = 3;
-    popup_y = 12;
-    popup_zeit = 0;
+    set_popup({.points = 5, .x = 3, .y = 12});
     std::vector<double> timer;
     for (int frame = 0; frame < 65; ++frame) {
         zeichne_spielfeld2(0);  // the computer's board does not move it
@@ -132,7 +113,7 @@ TEST_F(PopupTest, RisesWithEachFrameOfBoardOneForSixtyFiveFrames) {
         const int y = 32 * 11 - frame - 32;
         if (frame == 0 || frame == 64) {
             EXPECT_TRUE(shows_picture(Form1->Picture2.Picture(), 64, y,
-                                  sprite_over(board, 64, y, s.Picture9[5].Picture(), s.Picture10[5].Picture())))
+                                      sprite_over(board, 64, y, s.Picture9[5].Picture(), s.Picture10[5].Picture())))
                 << "frame " << frame;
         }
     }

@@ -131,18 +131,6 @@ protected:
     }
 };
 
-TEST_F(AfterAGame, OkGoesBackToTheMenuAndStartsOneGameOnStart) {
-    click_at(kOk, 100);
-    click_at(kStart, 1000);
-    type_at("", 1200);
-    backend.key_down(vk::Escape, 10'000);
-    EXPECT_TRUE(run_screens());
-    EXPECT_EQ(games_started, 1);
-    EXPECT_EQ(spiel_beendet, kFalse);
-    EXPECT_EQ(restzeit, 600 - static_cast<int>(spielsekunden));
-    EXPECT_TRUE(FileExists(folder.file("highscore.dat")));
-}
-
 TEST_F(AfterAGame, TheNextGameStartsFreshFromTheMenuCentredPointerToItsPanels) {
     // What the last game leaves behind: its score and level on the panels, part of a clock
     // second, the pointer where the high-score screen put it.

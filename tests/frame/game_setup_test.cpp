@@ -25,10 +25,8 @@ TEST_F(GameSetup, EachDifficultyIsHarderThanTheOneBefore) {
     std::vector<Seen> seen;
     for (int16_t difficulty : {1, 2, 3}) {
         SCOPED_TRACE(difficulty);
-        schwierigkeit = difficulty;
-        spiel_initialisieren();
+        new_game(difficulty);
         steinfolge_erzeugen();
-        loesche_spielfeld();
         fuelle_reihen(start_reihen);
 
         // Nine columns in play on every difficulty, both boards at one pace, meters empty.
@@ -65,6 +63,9 @@ TEST_F(GameSetup, EachDifficultyIsHarderThanTheOneBefore) {
 TEST_F(GameSetup, PutsTheGameBackToItsStart) {
     schwierigkeit = 2;
     spiel_initialisieren();
+    // The first game creates the game screen, hidden.
+    ASSERT_TRUE(Form1.loaded());
+    EXPECT_FALSE(Form1->shown());
     pos_x1 = 5, pos_y1 = 3, pos_x2 = 7, pos_y2 = 9;
     tempo_stufe1 = 3;
     stand1 = 100;
@@ -95,34 +96,5 @@ TEST_F(GameSetup, PutsTheGameBackToItsStart) {
     // Not part of a game's start: the leader and the clock.
     EXPECT_EQ(fuehrung, 352);
     EXPECT_EQ(restzeit, 77);
-}
-
-TEST_F(GameSetup, CreatesTheGameScreenHiddenAndPlacesItsBoxes) {
-    schwierigkeit = 1;
-    spiel_initialisieren();
-    ASSERT_TRUE(Form1.loaded());
-    EXPECT_FALSE(Form1->shown());
-    EXPECT_EQ(Form1->Picture1.Width, 288);
-    EXPECT_EQ(Form1->Picture3.Width, 288);
-    EXPECT_EQ(Form1->Picture2.Left, 56);
-    EXPECT_EQ(Form1->Picture2.Top, 24);
-    EXPECT_EQ(Form1->Picture4.Left, 456);
-    EXPECT_EQ(Form1->Picture5.Left, 56);
-    EXPECT_EQ(Form1->Picture5.Top, 568);
-    EXPECT_EQ(Form1->Picture8.Left, 456);
-    EXPECT_EQ(Form1->Picture8.Top, 568);
-}
-
-TEST_F(GameSetup, ScaleAndWidthFollowTheColumnCount) {
-    const struct {
-        int16_t columns;
-        double scale;
-    } cases[] = {{9, 473}, {8, 420}, {7, 367}, {6, 315}, {5, 315}};
-    for (const auto& c : cases) {
-        spalten = c.columns;
-        set_column_values();
-        EXPECT_EQ(skala, c.scale) << c.columns;  // 5 columns keep the last scale
-        EXPECT_EQ(spielfeld_breite, c.columns * 32);
-    }
 }
 }  // namespace

@@ -12,16 +12,9 @@
 #include "support/game_test.h"
 #include "support/menu_player.h"
 #include "support/temp_folder.h"
+#include "support/tiles.h"
 
 namespace {
-bool frame_shows(const Image& frame, int left, int top, const Image& picture) {
-    if (picture.empty() || frame.width < left + picture.width || frame.height < top + picture.height) return false;
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x)
-            if (frame.at(left + x, top + y) != picture.at(x, y)) return false;
-    return true;
-}
-
 class Spine : public GameTest {
 protected:
     void SetUp() override {
@@ -45,7 +38,7 @@ protected:
 
 TEST_F(Spine, StartsTheFirstGameWithTheDefaultsAndShutsDownGivingTheDisplayBack) {
     start_game();
-    ends_program([] { Main(); });
+    run_program();
     EXPECT_EQ(schwierigkeit, 2);
     EXPECT_EQ(spielzeit_wahl, 1);
     EXPECT_EQ(hs_schwierigkeit, 2);
@@ -56,22 +49,19 @@ TEST_F(Spine, StartsTheFirstGameWithTheDefaultsAndShutsDownGivingTheDisplayBack)
     EXPECT_EQ(alte_hoehe, 1080);
     EXPECT_EQ(start_signal, kFalse);
     EXPECT_EQ(spiel_beendet, kFalse);
-    // The game is set up: both boards hold the same start rows, the pointer is parked.
+    // The loop began with the first second counted: -1 before the wait, one count by the clock.
+    EXPECT_EQ(spielsekunden, 0);
+    // The game was set up: both boards hold the same start rows, the pointer is parked.
     EXPECT_NE(spielfeld1(1, 18), 0);
     EXPECT_EQ(spielfeld1(1, 18), spielfeld2(1, 18));
     EXPECT_EQ(backend.pointer_x, 799);
     EXPECT_EQ(backend.pointer_y, 599);
-    ASSERT_FALSE(backend.display_changes.empty());
-    EXPECT_EQ(backend.display_changes.front().width, 800);
-    EXPECT_EQ(backend.display_changes.front().height, 600);
-}
-
-TEST_F(Spine, ShutdownUnloadsEveryScreenAndRestoresTheDisplayKeptAtStart) {
-    start_game();
-    run_program();
+    // The shutdown unloads the screens and gives the display back.
     EXPECT_FALSE(Form1.loaded());
     EXPECT_FALSE(Form2.loaded());
     ASSERT_EQ(backend.display_changes.size(), 2u);
+    EXPECT_EQ(backend.display_changes.front().width, 800);
+    EXPECT_EQ(backend.display_changes.front().height, 600);
     EXPECT_EQ(backend.display_changes.back().width, 1920);
     EXPECT_EQ(backend.display_changes.back().height, 1080);
 }
@@ -83,13 +73,6 @@ TEST_F(Spine, ShutdownUnloadsTheMenuAndScoreScreensTooWhetherShownOrNot) {
     EXPECT_TRUE(ends_program([] { programm_beenden(); }));
     const rt::FormSlot* const screens[] = {&Form1, &Form2, &Form3, &Form4, &Form6};
     for (const rt::FormSlot* screen : screens) EXPECT_FALSE(screen->loaded());
-}
-
-TEST_F(Spine, TheGameLoopStartsWithTheFirstSecondCounted) {
-    // Main reaches the loop with spielsekunden at 0: -1 before the wait, one count by the clock.
-    start_game();
-    run_program();
-    EXPECT_EQ(spielsekunden, 0);
 }
 
 TEST_F(Spine, WaitsInTheMenuUntilANameIsConfirmedThenPlaysTheChosenGame) {
@@ -129,7 +112,7 @@ TEST_F(Spine, WaitsInTheMenuShowingNormalAndTenMinutesChosen) {
     };
     for (const Face& face : faces) {
         SCOPED_TRACE(face.picture);
-        EXPECT_TRUE(frame_shows(backend.frame, face.left, face.top, embedded_picture(face.picture)));
+        EXPECT_TRUE(shows_picture(backend.frame, face.left, face.top, embedded_picture(face.picture)));
     }
 }
 

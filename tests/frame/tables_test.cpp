@@ -8,23 +8,23 @@
 namespace {
 class TablesTest : public GameTest {};
 
-TEST_F(TablesTest, SpeedTableAndGravityTickByClass) {
-    struct Case {
-        int16_t speed_class;
-        int16_t fall_ms;
-        double growth;
-    };
-    const Case cases[] = {{1, 30, 0.001}, {2, 27, 0.002}, {3, 24, 0.003}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.speed_class);
-        tempo_klasse = c.speed_class;
+// A higher class or step brings new stones sooner; a higher class also makes gravity faster and
+// the meters' threshold grow faster, and every class starts the growth afresh.
+TEST_F(TablesTest, HigherSpeedClassesAndStepsAreFaster) {
+    int16_t last_fall = 1000;
+    double last_growth = 0;
+    for (int16_t k = 1; k <= 3; ++k) {
+        SCOPED_TRACE(k);
+        zuwachs1 = zuwachs2 = 0.5;
+        tempo_klasse = k;
         tempo_tabelle_setzen();
-        for (int k = 1; k <= 3; ++k)
-            for (int s = 1; s <= 3; ++s) EXPECT_EQ(tempo[k][s], 2500 - 250 * (k + s)) << k << "," << s;
-        EXPECT_EQ(fall_intervall, c.fall_ms);
-        EXPECT_EQ(zuwachs_beschl, c.growth);
-        EXPECT_EQ(zuwachs1, 0.02);
-        EXPECT_EQ(zuwachs2, 0.02);
+        for (int s = 2; s <= 3; ++s) EXPECT_LT(tempo[k][s], tempo[k][s - 1]);
+        for (int s = 1; s <= 3 && k > 1; ++s) EXPECT_LT(tempo[k][s], tempo[k - 1][s]);
+        EXPECT_LT(fall_intervall, last_fall);
+        EXPECT_GT(zuwachs_beschl, last_growth);
+        last_fall = fall_intervall, last_growth = zuwachs_beschl;
+        EXPECT_EQ(zuwachs1, zuwachs_start);
+        EXPECT_EQ(zuwachs2, zuwachs_start);
     }
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 #include "runtime/system.h"
 #include "runtime/test_backend.h"
 
@@ -22,5 +25,16 @@ protected:
         return false;
     }
 
+    // A game of the difficulty set up with empty boards, its sounds so far forgotten.
+    void new_game(int16_t difficulty);
+
     rt::TestBackend backend;
 };
+
+// What the code said on standard error.
+template <class F>
+std::string stderr_of(F&& code) {
+    ::testing::internal::CaptureStderr();
+    code();
+    return ::testing::internal::GetCapturedStderr();
+}

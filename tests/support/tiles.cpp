@@ -31,3 +31,11 @@ std::string digits_shown(const Image& img, int x, int pitch, int y, int count, i
     }
     return shown;
 }
+
+Image sprite_over(const Image& under, int x, int y, const Image& image, const Image& mask) {
+    Image out(image.width, image.height);
+    for (int ty = 0; ty < image.height; ++ty)
+        for (int tx = 0; tx < image.width; ++tx)
+            out.at(tx, ty) = (under.at(x + tx, y + ty) & mask.at(tx, ty)) ^ image.at(tx, ty);
+    return out;
+}
