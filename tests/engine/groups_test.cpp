@@ -71,13 +71,7 @@ TEST_F(GroupCheck, GroupSizeDecidesMarksPointsThresholdAndAttack) {
         {"L: column first, then the row through its foot", {"7..", "7..", "777"}, {"x", "x", "xxx"}, 5, 1, 18},
         {"T: bar on top, stem below", {"888", "181", "282"}, {"xxx", ".x.", ".x."}, 5, 2, 16},
         {"T: bar on the floor, stem above", {".9.", ".9.", "999"}, {".x.", ".x.", "xxx"}, 5, 2, 16},
-        {"column in the entry row",
-         {"......6", "......6", "......6", "......2"},
-         {"......x", "......x", "......x", ""},
-         3,
-         7,
-         1,
-         4},
+        {"column in the entry row", {"..6", "..6", "..6", "..2"}, {"..x", "..x", "..x", ""}, 3, 3, 1, 4},
         {"row in the entry row", {"...555...", "...123..."}, {"...xxx", ""}, 3, 4, 1, 2},
     };
     for (const Case& c : cases) {
