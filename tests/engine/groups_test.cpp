@@ -203,7 +203,6 @@ TEST_F(GroupCheck, LeadChangesOnlyOnAStrictLeadWithItsSound) {
         {"player already leads", 1, 1, 0, 352, {1}, 352},
         {"player draws level", 1, 0, 1, 416, {1}, 416},
         {"player takes the lead back", 1, 2, 2, 416, {1, 11}, 352},
-        {"player leads in a new level, leader kept from the last", 1, 0, 0, 352, {1}, 352},
         {"computer's first lead of the run", 2, 0, 0, 0, {12, 11}, 416},
         {"computer overtakes", 2, 1, 1, 352, {12, 11}, 416},
         {"computer draws level", 2, 1, 0, 352, {12}, 352},
