@@ -73,9 +73,9 @@ TEST_F(GravityTest, LandingSoundDependsOnStoneAndWhatLiesBelow) {
         int landed;  // a resting row or cross stone goes off in the group check; the redraw runs a frame
     };
     const Case cases[] = {
-        {4, 99, {3}, 4},        {4, 6, {3}, 4},         {10, 99, {3}, 10},  {10, 11, {3}, 10},
-        {11, 99, {5}, 30001},   {11, 2, {5}, 30001},    {12, 10, {5}, 30051}, {12, 99, {5}, 30051},
-        {4, 0, {}, 4},          {11, 0, {}, 11},        {4, 105, {}, 4},    {12, 1010, {}, 12},
+        {4, 99, {3}, 4},      {4, 6, {3}, 4},      {10, 99, {3}, 10},    {10, 11, {3}, 10},
+        {11, 99, {5}, 30001}, {11, 2, {5}, 30001}, {12, 10, {5}, 30051}, {12, 99, {5}, 30051},
+        {4, 0, {}, 4},        {11, 0, {}, 11},     {4, 105, {}, 4},      {12, 1010, {}, 12},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "stone " << c.stone << " on " << c.below);
