@@ -86,11 +86,8 @@ TEST_F(GroupCheck, GroupSizeDecidesMarksPointsThresholdAndAttack) {
 
         const Size& s = by_size[c.size];
         EXPECT_EQ(spielfeld1, with_marks(before, c.marks, c.bottom));
-        EXPECT_EQ(gruppen1, 1);
         EXPECT_EQ(popup_now(), (Popup{.points = s.points, .x = c.popup_x, .y = c.popup_y}));
-        EXPECT_EQ(gesamtpunkte, 1000 + s.points);
-        EXPECT_EQ(schwelle1, s.schwelle);
-        EXPECT_EQ(zuwachs1, 0.02);
+        EXPECT_EQ(values(gruppen1, gesamtpunkte, schwelle1, zuwachs1), values(1, 1000 + s.points, s.schwelle, 0.02));
         EXPECT_EQ(entry_row(spielfeld2), std::vector<int16_t>{s.attack});
     }
 }
@@ -271,8 +268,7 @@ TEST_F(GroupCheck, PointsFollowBothBoardsFill) {
         restzeit = 100;
         spielfeld_pruefen();
         EXPECT_EQ(popup_now(), (Popup{.points = c.points, .x = c.popup_x, .y = c.popup_y}));
-        EXPECT_EQ(gesamtpunkte, 500 + c.points);
-        EXPECT_EQ(restzeit, 100 + c.seconds_won);
+        EXPECT_EQ(values(gesamtpunkte, restzeit), values(500 + c.points, 100 + c.seconds_won));
     }
 }
 
