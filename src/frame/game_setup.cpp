@@ -2,6 +2,7 @@
 
 #include "engine/game_screen.h"
 #include "engine/state.h"
+#include "frame/picture_store.h"
 #include "frame/procedures.h"
 #include "frame/state.h"
 #include "runtime/system.h"
@@ -81,4 +82,6 @@ void spiel_initialisieren() {
 
     // The first use of the game screen creates it, hidden, and runs its load handler.
     place_boards();
+    // The column starts empty with balken_pos: the last game's tiles must not greet the next.
+    Form1->Picture13.SetPicture(Form2->Picture13.Picture());
 }
