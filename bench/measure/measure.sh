@@ -39,7 +39,7 @@ cc -O2 -o "$watch" "$here/watch.c" -lX11
 
 # File offset of DoEvents in the program: the game loop calls it once a pass.
 pass_offset=""
-binary=$(command -v "${program[0]}")
+binary=$(command -v "${program[0]}") || { echo "no program ${program[0]} (Debian's games are in /usr/games)" >&2; exit 2; }
 if address=$(nm "$binary" 2>/dev/null | awk '$3 == "_Z8DoEventsv" { print $1 }') && [ -n "$address" ]; then
     while read -r type offset vaddr _ _ memsize _; do
         [ "$type" = LOAD ] || continue
