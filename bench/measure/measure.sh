@@ -2,13 +2,14 @@
 # Measures a running program under a virtual X server: its share of one core, the game loop's
 # passes a second, its resident memory and the time from its start to its first frame.
 #
-#   bench/measure/measure.sh [-r rounds] <width>x<height> <seconds> <play|pause|idle> [program [args...]]
+#   bench/measure/measure.sh [-r rounds] <width>x<height> <seconds> <play|pause|menu> [program [args...]]
 #
-# play:  keys pressed now and then (cursor steps and swaps) while both boards run
-# pause: P pressed once the game runs, then the pointer moves on and on
-# idle:  nothing pressed (the screen the program opens with)
-# The program defaults to build/zandorix; any other (crack-attack --solo) is measured alike, without
-# a pass count. Prints one line per round and the medians. Needs Xvfb, xdotool, libX11 and root
+# play:  a game started from the menu (Start, a name, Enter), then keys pressed now and then
+#        (cursor steps and swaps) while both boards run
+# pause: a game started the same way, P pressed once it runs, then the pointer moves on and on
+# menu:  nothing pressed (the screen the program opens with); "idle" is the same
+# The program defaults to build/zandorix (a copy of it is known by its DoEvents); any other
+# (crack-attack --solo) is measured alike, without the menu and without a pass count. Prints one line per round and the medians. Needs Xvfb, xdotool, libX11 and root
 # for the pass count (a kernel uprobe on DoEvents, counted apart from the timed window).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,12 +17,13 @@ repo=$(cd "$here/../.." && pwd)
 
 rounds=3
 if [ "${1:-}" = "-r" ]; then rounds=$2; shift 2; fi
-[ $# -ge 3 ] || { sed -n '5,12p' "$0" >&2; exit 2; }
+[ $# -ge 3 ] || { sed -n '5,14p' "$0" >&2; exit 2; }
 size=$1 seconds=$2 mode=$3
 shift 3
 program=("$@")
 [ ${#program[@]} -gt 0 ] || program=("$repo/build/zandorix")
-case $mode in play | pause | idle) ;; *) echo "unknown mode $mode" >&2; exit 2 ;; esac
+[ "$mode" = idle ] && mode=menu
+case $mode in play | pause | menu) ;; *) echo "unknown mode $mode" >&2; exit 2 ;; esac
 
 work=$(mktemp -d)
 xvfb_pid="" pid=""
@@ -60,6 +62,21 @@ keys_now_and_then() {
         sleep 0.4
     done
 }
+# Clicks at a point of the game's 800 × 600 screen, scaled to the whole screen as the game shows it.
+click_at() {
+    awk -v size="$size" -v px="$1" -v py="$2" 'BEGIN {
+        split(size, d, "x"); w = d[1]; h = d[2]
+        s = w / 800; if (h / 600 < s) s = h / 600
+        printf "%d %d\n", (w - 800 * s) / 2 + (px + 0.5) * s, (h - 600 * s) / 2 + (py + 0.5) * s }' |
+        { read -r x y; xdotool mousemove "$x" "$y" click 1; }
+}
+# The game opens with the menu: Start (344,544, 106 × 31), a name, Enter.
+start_game() {
+    click_at 397 559
+    sleep 0.5
+    xdotool type --delay 40 measure
+    xdotool key Return
+}
 pointer_moving() {
     local i=0
     local w=${size%x*} h=${size#*x}
@@ -79,12 +96,16 @@ for round in $(seq "$rounds"); do
     for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 
     read -r pid first_ms < <(cd "$(dirname "$binary")" && SDL_AUDIODRIVER=dummy "$watch" start "${program[@]}" 2>"$work/err")
+    if [ -n "$pass_offset" ] && [ "$mode" != menu ]; then
+        sleep 1  # the menu takes input
+        start_game
+    fi
     sleep 6  # the start rows build up
     helper=""
     case $mode in
         play) keys_now_and_then & helper=$! ;;
         pause) xdotool key p; sleep 1; pointer_moving & helper=$! ;;
-        idle) ;;
+        menu) ;;
     esac
     sleep 1
     t0=$(date +%s%N) p0=$(ticks "$pid") x0=$(ticks "$xvfb_pid")

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 
 #include "engine/game_screen.h"
@@ -20,6 +21,25 @@ bool in(int v, int low, int high) { return v >= low && v <= high; }
 // since every tile covers its cell whole. A cell without one keeps what the buffer held.
 using CellTiles = const Image* [spielfeld::kColumns][spielfeld::kRows];
 
+// What each board's buffer holds, cell by cell: the tile draw_tiles put there last, or none
+// where something else drew over it since. Most cells keep their tile from frame to frame,
+// and a tile already there need not be copied again.
+struct TilesHeld {
+    const Image* cells[spielfeld::kColumns][spielfeld::kRows] = {};
+    uint64_t generation = 0;  // the buffer's, when these notes were last right
+    int width = 0, height = 0;
+
+    void forget() { std::fill(&cells[0][0], &cells[0][0] + sizeof cells / sizeof cells[0][0], nullptr); }
+    // Forgets the cells that the w × h pixels at (px, py) of the buffer reach into.
+    void forget(int px, int py, int w, int h) {
+        const int first_x = std::max(1, px / kCell + 1), last_x = std::min(spielfeld::kColumns - 1, (px + w - 1) / kCell + 1);
+        const int first_y = std::max(1, py / kCell + 1), last_y = std::min(spielfeld::kRows - 1, (py + h - 1) / kCell + 1);
+        for (int x = first_x; x <= last_x; ++x)
+            for (int y = first_y; y <= last_y; ++y) cells[x][y] = nullptr;
+    }
+};
+TilesHeld tiles_held[2];
+
 // Copies a tile with SRCCOPY to cell (x, y), moved down by offset pixels.
 void tile(Image& dst, int x, int y, const rt::PictureBox& source, int offset = 0) {
     BitBlt(dst, kCell * (x - 1), kCell * (y - 1) + offset, kCell, kCell, source.Picture(), 0, 0, SRCCOPY);
@@ -28,12 +48,13 @@ void tile(Image& dst, int x, int y, const rt::PictureBox& source, int offset = 0
 // Puts the cells' tiles into the buffer. This is most of a frame's work: going along the
 // buffer's pixel rows, with fixed-width copies, writes memory in order and keeps each copy to
 // a few vector moves.
-void draw_tiles(Image& buf, const CellTiles& tiles) {
+void draw_tiles(Image& buf, const CellTiles& tiles, TilesHeld& held) {
     bool fits = spalten * kCell <= buf.width && kLastRow * kCell <= buf.height;
     for (int x = 1; x <= spalten && fits; ++x)
         for (int y = 1; y <= kLastRow; ++y)
             fits = fits && (!tiles[x][y] || (tiles[x][y]->width >= kCell && tiles[x][y]->height >= kCell));
     if (!fits) {
+        held.forget();
         for (int x = 1; x <= spalten; ++x)
             for (int y = 1; y <= kLastRow; ++y)
                 if (tiles[x][y])
@@ -41,10 +62,17 @@ void draw_tiles(Image& buf, const CellTiles& tiles) {
         return;
     }
     for (int y = 1; y <= kLastRow; ++y) {
+        const Image* copy[spielfeld::kColumns] = {};
+        bool any = false;
+        for (int x = 1; x <= spalten; ++x) {
+            if (tiles[x][y] && tiles[x][y] != held.cells[x][y]) copy[x] = held.cells[x][y] = tiles[x][y];
+            any = any || copy[x];
+        }
+        if (!any) continue;
         for (int row = 0; row < kCell; ++row) {
             uint32_t* d = &buf.pixels[static_cast<size_t>(kCell * (y - 1) + row) * buf.width];
             for (int x = 1; x <= spalten; ++x, d += kCell)
-                if (const Image* t = tiles[x][y])
+                if (const Image* t = copy[x])
                     std::memcpy(d, &t->pixels[static_cast<size_t>(row) * t->width], kCell * sizeof(uint32_t));
         }
     }
@@ -115,7 +143,11 @@ void effect_step(BoardSide& side, const PictureStore& store, CellTiles& tiles, i
 // rows 2..18 in the visible box in one block.
 void draw_board(BoardSide& side, int16_t flag) {
     const PictureStore& store = Form2.get();
-    Image& buf = side.buffer().hDC();
+    TilesHeld& held = tiles_held[side.number == 1 ? 0 : 1];
+    rt::PictureBox& buffer = side.buffer();
+    const bool untouched = buffer.generation() == held.generation;  // nobody else drew there since
+    Image& buf = buffer.hDC();
+    if (!untouched || buf.width != held.width || buf.height != held.height) held.forget();
     spielfeld& b = side.board;
     spielfeld& blink = side.blink;
     CellTiles tiles;
@@ -149,7 +181,7 @@ void draw_board(BoardSide& side, int16_t flag) {
         }
     }
 
-    draw_tiles(buf, tiles);
+    draw_tiles(buf, tiles, held);
 
     // Falling stones, at their offset from the cell they leave. A stone whose target an effect
     // or a vanishing cell has taken over is not drawn: its colour is gone with the target and
@@ -159,8 +191,10 @@ void draw_board(BoardSide& side, int16_t flag) {
             const int v = b(x, y);
             if (!in(v, fall_quelle, markiert - 1)) continue;
             const int target = b(x, y + 1);
-            if (in(target, fall_ziel + 1, fall_ziel + kreuzstein))
+            if (in(target, fall_ziel + 1, fall_ziel + kreuzstein)) {
                 tile(buf, x, y, store.Picture1[target - fall_ziel], v - fall_quelle);
+                held.forget(kCell * (x - 1), kCell * (y - 1) + v - fall_quelle, kCell, kCell);
+            }
         }
     }
 
@@ -168,13 +202,19 @@ void draw_board(BoardSide& side, int16_t flag) {
         const int cx = kCell * (side.pos_x - 1), cy = kCell * (side.pos_y - 1);
         BitBlt(buf, cx, cy, 2 * kCell, kCell, store.Picture6[1].Picture(), 0, 0, SRCAND);
         BitBlt(buf, cx, cy, 2 * kCell, kCell, store.Picture6[0].Picture(), 0, 0, SRCINVERT);
+        held.forget(cx, cy, 2 * kCell, kCell);
     }
 
-    if (side.number == 1 && popup_zeit >= 0) show_points(popup_art, popup_sekunden);
+    if (side.number == 1 && popup_zeit >= 0) {
+        show_points(popup_art, popup_sekunden);
+        held.forget();  // the points float anywhere over the board
+    }
+    held.generation = buffer.generation();
+    held.width = buf.width;
+    held.height = buf.height;
 
-    rt::PictureBox& shown = side.display();
-    BitBlt(shown.hDC(), 0, 0, spielfeld_breite, kShownHeight, buf, 0, kCell, SRCCOPY);
-    shown.Refresh();
+    // Most cells look as they did: only those that differ are written and composed again.
+    side.display().copy_changes(0, 0, spielfeld_breite, kShownHeight, buf, 0, kCell);
 }
 }  // namespace
 

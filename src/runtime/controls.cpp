@@ -64,8 +64,14 @@ void blit_clipped(Image& frame, int x, int y, int w, int h, const Image& image, 
 }
 }  // namespace
 
+void PictureBox::next_generation() {
+    static uint64_t last = 0;
+    generation_ = ++last;
+}
+
 Image& PictureBox::hDC() {
     surface_.grow_to(to_int32(Width), to_int32(Height));
+    next_generation();
     mark_changed();
     return surface_;
 }
@@ -73,10 +79,60 @@ Image& PictureBox::hDC() {
 void PictureBox::SetPicture(const Image& picture) {
     surface_ = picture;
     surface_.grow_to(to_int32(Width), to_int32(Height));
+    next_generation();
     mark_changed();
 }
 
 void PictureBox::Refresh() { mark_changed(); }
+
+void PictureBox::copy_changes(int dx, int dy, int w, int h, const Image& src, int sx, int sy) {
+    surface_.grow_to(to_int32(Width), to_int32(Height));
+    next_generation();
+    if (&src == &surface_) {  // a copy within the box may overlap itself
+        BitBlt(surface_, dx, dy, w, h, src, sx, sy, SRCCOPY);
+        mark_changed();
+        return;
+    }
+    if (!clip_copy(surface_, dx, dy, w, h, src, sx, sy)) return;
+    const int columns = (surface_.width + kBlock - 1) / kBlock;
+    const size_t blocks = static_cast<size_t>(columns) * static_cast<size_t>((surface_.height + kBlock - 1) / kBlock);
+    if (copied_columns_ != columns || copied_.size() != blocks) {
+        // The surface grew: what was noted is compared whole instead.
+        if (any_copied_) mark_changed();
+        copied_.assign(blocks, false);
+        copied_columns_ = columns;
+        any_copied_ = false;
+    }
+    auto source = [&](int x, int y) { return &src.pixels[static_cast<size_t>(y - dy + sy) * src.width + (x - dx + sx)]; };
+    std::vector<bool> differs;
+    for (int band = dy / kBlock * kBlock; band < dy + h; band += kBlock) {
+        const int top = std::max(band, dy), bottom = std::min(band + kBlock, dy + h);
+        const int first = dx / kBlock, last = (dx + w - 1) / kBlock;
+        differs.assign(static_cast<size_t>(last - first + 1), false);
+        bool any = false;
+        // Whole rows first: most are alike.
+        for (int row = top; row < bottom; ++row) {
+            if (std::memcmp(&surface_.at(dx, row), source(dx, row), sizeof(uint32_t) * static_cast<size_t>(w)) == 0)
+                continue;
+            for (int b = first; b <= last; ++b) {
+                if (differs[static_cast<size_t>(b - first)]) continue;
+                const int left = std::max(b * kBlock, dx), right = std::min((b + 1) * kBlock, dx + w);
+                if (std::memcmp(&surface_.at(left, row), source(left, row), sizeof(uint32_t) * static_cast<size_t>(right - left)) != 0)
+                    differs[static_cast<size_t>(b - first)] = any = true;
+            }
+        }
+        if (!any) continue;
+        for (int b = first; b <= last; ++b) {
+            if (!differs[static_cast<size_t>(b - first)]) continue;
+            const int left = std::max(b * kBlock, dx), right = std::min((b + 1) * kBlock, dx + w);
+            for (int row = top; row < bottom; ++row)
+                std::memcpy(&surface_.at(left, row), source(left, row), sizeof(uint32_t) * static_cast<size_t>(right - left));
+            copied_[static_cast<size_t>(band / kBlock) * static_cast<size_t>(columns) + static_cast<size_t>(b)] = true;
+        }
+        any_copied_ = true;
+        mark_dirty();
+    }
+}
 
 void PictureBox::draw(Image& frame, int origin_x, int origin_y, const Rect& clip) {
     surface_.grow_to(to_int32(Width), to_int32(Height));  // a box is opaque, black where undrawn
@@ -86,25 +142,47 @@ void PictureBox::draw(Image& frame, int origin_x, int origin_y, const Rect& clip
 
 void PictureBox::take_as_composed() {
     changed_ = false;
+    if (any_copied_) copied_.assign(copied_.size(), false);
+    any_copied_ = false;
     const int w = to_int32(Width), h = to_int32(Height);
     surface_.grow_to(w, h);
     composed_ = Image(w, h);
     BitBlt(composed_, 0, 0, w, h, surface_, 0, 0, SRCCOPY);
 }
 
+void PictureBox::accept_block(int bx, int by, int bw, int bh, int origin_x, int origin_y, std::vector<Rect>& damage) {
+    for (int row = by; row < by + bh; ++row)
+        std::memcpy(&composed_.at(bx, row), &surface_.at(bx, row), sizeof(uint32_t) * static_cast<size_t>(bw));
+    damage.push_back({origin_x + to_int32(Left) + bx, origin_y + to_int32(Top) + by, bw, bh});
+}
+
 void PictureBox::collect_changes(int origin_x, int origin_y, std::vector<Rect>& damage) {
-    if (!changed_) return;
+    if (!changed_ && !any_copied_) return;
     const int w = to_int32(Width), h = to_int32(Height);
     if (composed_.width != w || composed_.height != h) {
         take_as_composed();
         damage.push_back({origin_x + to_int32(Left), origin_y + to_int32(Top), w, h});
         return;
     }
-    changed_ = false;
     surface_.grow_to(w, h);
+    // A surface that grew since has other blocks: compared whole.
+    if (copied_columns_ * kBlock < w || copied_.size() * kBlock < static_cast<size_t>(copied_columns_) * static_cast<size_t>(h))
+        changed_ = true;
+    if (!changed_) {
+        // Only copy_changes drew: the blocks it wrote are what changed.
+        for (int by = 0; by < h; by += kBlock)
+            for (int bx = 0; bx < w; bx += kBlock)
+                if (copied_[static_cast<size_t>(by / kBlock) * static_cast<size_t>(copied_columns_) + static_cast<size_t>(bx / kBlock)])
+                    accept_block(bx, by, std::min(kBlock, w - bx), std::min(kBlock, h - by), origin_x, origin_y, damage);
+        copied_.assign(copied_.size(), false);
+        any_copied_ = false;
+        return;
+    }
+    changed_ = false;
+    if (any_copied_) copied_.assign(copied_.size(), false);
+    any_copied_ = false;
     // Boards are drawn whole but change in a few cells: compare cell-sized blocks with what
     // was shown and keep only those that differ. Whole rows are compared first, as most are alike.
-    constexpr int kBlock = 32;
     std::vector<bool> differs;
     for (int by = 0; by < h; by += kBlock) {
         const int bh = std::min(kBlock, h - by);
@@ -118,13 +196,8 @@ void PictureBox::collect_changes(int origin_x, int origin_y, std::vector<Rect>& 
                     differs[static_cast<size_t>(bx / kBlock)] = true;
             }
         }
-        for (int bx = 0; bx < w; bx += kBlock) {
-            if (!differs[static_cast<size_t>(bx / kBlock)]) continue;
-            const int bw = std::min(kBlock, w - bx);
-            for (int row = by; row < by + bh; ++row)
-                std::memcpy(&composed_.at(bx, row), &surface_.at(bx, row), sizeof(uint32_t) * static_cast<size_t>(bw));
-            damage.push_back({origin_x + to_int32(Left) + bx, origin_y + to_int32(Top) + by, bw, bh});
-        }
+        for (int bx = 0; bx < w; bx += kBlock)
+            if (differs[static_cast<size_t>(bx / kBlock)]) accept_block(bx, by, std::min(kBlock, w - bx), bh, origin_x, origin_y, damage);
     }
 }
 

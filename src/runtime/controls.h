@@ -63,14 +63,31 @@ public:
     void SetPicture(const Image& picture);
     // Shows what was drawn.
     void Refresh();
+    // Copies as BitBlt with SRCCOPY does, block of 32 × 32 by block, writing only the blocks
+    // that differ: the next composition looks at those alone instead of the whole box.
+    void copy_changes(int dx, int dy, int w, int h, const Image& src, int sx, int sy);
+    // Changes whenever the surface is handed out or replaced, and never comes back: who keeps
+    // notes on what a surface holds sees by it whether anybody else drew there since.
+    uint64_t generation() const { return generation_; }
 
     void draw(Image& frame, int origin_x, int origin_y, const Rect& clip) override;
     void collect_changes(int origin_x, int origin_y, std::vector<Rect>& damage) override;
     void take_as_composed() override;
 
 private:
+    static constexpr int kBlock = 32;
+    // Takes the block at (bx, by), w × h, as composed, and adds it to damage.
+    void accept_block(int bx, int by, int w, int h, int origin_x, int origin_y, std::vector<Rect>& damage);
+
+    void next_generation();
+
     Image surface_;
+    uint64_t generation_ = 0;
     Image composed_;  // the shown part of the surface as last composed
+    // Blocks of the surface that copy_changes wrote since the last composition, row by row.
+    std::vector<bool> copied_;
+    int copied_columns_ = 0;
+    bool any_copied_ = false;
 };
 
 // A line of text in a bold font; a text wider than the label is narrowed to fit.

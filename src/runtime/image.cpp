@@ -51,7 +51,7 @@ void combine(uint32_t* d, const uint32_t* s, int w, Op op) {
 }
 }  // namespace
 
-void BitBlt(Image& dst, int dx, int dy, int w, int h, const Image& src, int sx, int sy, RasterOp op) {
+bool clip_copy(const Image& dst, int& dx, int& dy, int& w, int& h, const Image& src, int& sx, int& sy) {
     // Clip against the source, then against the destination, moving both corners together.
     // Computed in 64 bits, since a corner may lie as far off as an int reaches; what is left
     // lies within both images.
@@ -66,7 +66,11 @@ void BitBlt(Image& dst, int dx, int dy, int w, int h, const Image& src, int sx, 
         len = static_cast<int>(l);
         return true;
     };
-    if (!clip(sx, dx, w, src.width, dst.width) || !clip(sy, dy, h, src.height, dst.height)) return;
+    return clip(sx, dx, w, src.width, dst.width) && clip(sy, dy, h, src.height, dst.height);
+}
+
+void BitBlt(Image& dst, int dx, int dy, int w, int h, const Image& src, int sx, int sy, RasterOp op) {
+    if (!clip_copy(dst, dx, dy, w, h, src, sx, sy)) return;
 
     // Within one image a copy downward must run bottom-up so it never reads what it wrote.
     const bool backwards = &dst == &src && dy > sy;

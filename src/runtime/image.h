@@ -45,6 +45,10 @@ constexpr RasterOp SRCCOPY = RasterOp::SrcCopy;
 constexpr RasterOp SRCAND = RasterOp::SrcAnd;
 constexpr RasterOp SRCINVERT = RasterOp::SrcInvert;
 
+// Cuts a copy of the w × h rectangle at (sx, sy) of src to (dx, dy) of dst down to what lies
+// within both images, moving both corners together; false when nothing is left.
+bool clip_copy(const Image& dst, int& dx, int& dy, int& w, int& h, const Image& src, int& sx, int& sy);
+
 // Copies the w × h rectangle at (sx, sy) of src to (dx, dy) of dst, combined by op.
 // Whatever falls outside either image is left out.
 void BitBlt(Image& dst, int dx, int dy, int w, int h, const Image& src, int sx, int sy, RasterOp op);

@@ -169,15 +169,6 @@ TEST_F(ComputerTest, GateDrawsTwentyOrTwentySixValues) {
     }
 }
 
-TEST_F(ComputerTest, EqualDistancesKeepTheFirstCandidate) {
-    // Block 12 fills (3, 17); the stones at columns 1 and 5 are both two columns away.
-    set_board({"..1...", "1.B.1.", "B.1.B."});
-    EXPECT_EQ(choose(), Target(1, 17));
-    // The nearer one wins wherever it stands in the scan.
-    set_board({"..1...", "1.B1..", "B.1B.."});
-    EXPECT_EQ(choose(), Target(3, 17));
-}
-
 struct ExchangeCase {
     const char* name;
     int block;
@@ -210,79 +201,6 @@ TEST_F(ComputerTest, LastExchangeIsRefusedWhileGetauscht) {
     }
 }
 
-TEST_F(ComputerTest, RefusalDiscardsTheTargetAcceptedBefore) {
-    // Block 5 accepts the stone at column 1 (two away), then refuses the nearer one at column 4
-    // because it would push the reserved foreign stone of c c X c c aside; the refusal leaves
-    // nothing, and the best distance stays at 1 for the blocks after it.
-    set_board({"..1...", "..1...", "1.B1..", "BB1B..", "BB1B.."});
-    taktik_chance = 0;
-    EXPECT_EQ(choose(), kNone);
-    EXPECT_EQ(choose(only(5)), kNone);
-    // Block 12 may push reserved stones aside.
-    taktik_chance = 1;
-    EXPECT_EQ(choose(), Target(3, 16));
-}
-
-TEST_F(ComputerTest, ReservedStones) {
-    // The foreign stone (2, 16) beside block 5's target is reserved in its own column B B B B:
-    // blocks 1 to 8 do not push it aside, block 12 does.
-    const std::vector<std::string> pushed = {"1B....", "BB1...", "1BB...", "1BB..."};
-    set_board(pushed);
-    taktik_chance = 0;
-    EXPECT_EQ(choose(), kNone);
-    taktik_chance = 1;
-    EXPECT_EQ(choose(), Target(2, 16));
-
-    // Block 1's only candidate (3, 14) is the middle stone of 2 2 1 2 2: reserved, never taken.
-    taktik_chance = 0;
-    set_board({"..2...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."});
-    EXPECT_EQ(choose(), kNone);
-    set_board({"..3...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."});
-    EXPECT_EQ(choose(), Target(2, 14));
-}
-
-TEST_F(ComputerTest, ReservedForeignStoneIsNotPushedAsideFromEitherSide) {
-    // Block 5 fills the foreign stone's cell (4, 16) from one column away. In c c X c c the
-    // foreign stone is reserved, and the exchange that would push it aside is refused whichever
-    // side the candidate comes from; in c c X c it is not reserved.
-    const std::vector<std::tuple<const char*, std::vector<std::string>, Target>> cases = {
-        {"from the left, reserved", {"...1..", "...1..", "..1B..", "..B1..", "..B1.."}, kNone},
-        {"from the right, reserved", {"...1..", "...1..", "...B1.", "...1B.", "...1B."}, kNone},
-        {"from the left", {"......", "...1..", "..1B..", "..B1..", "..B1.."}, {3, 16}},
-        {"from the right", {"......", "...1..", "...B1.", "...1B.", "...1B."}, {4, 16}},
-    };
-    taktik_chance = 0;
-    for (const auto& [name, rows, target] : cases) {
-        SCOPED_TRACE(name);
-        set_board(rows);
-        EXPECT_EQ(choose(), target);
-        EXPECT_EQ(choose(only(5)), target);
-    }
-}
-
-TEST_F(ComputerTest, ForeignStoneGoesToTheEmptySide) {
-    const std::vector<std::pair<std::vector<std::string>, Target>> cases = {
-        // Block 13, both sides empty: to the right.
-        {{"..1...", "..B...", ".B1B..", ".B1B.."}, {3, 16}},
-        // Block 13, only the left side empty.
-        {{"..1...", "..BB..", ".B1B..", ".B1B.."}, {2, 16}},
-        // Block 14, both sides empty, then only the left one.
-        {{"..1...", "..1...", "..B...", ".B1B.."}, {3, 17}},
-        {{"..1...", "..1...", "..BB..", ".B1B.."}, {2, 17}},
-    };
-    for (const auto& [rows, target] : cases) {
-        set_board(rows);
-        EXPECT_EQ(choose(), target) << rows[1];
-    }
-}
-
-TEST_F(ComputerTest, Block17InTheLastColumnAimsAtSpalten) {
-    // The caller clamps ziel_x = spalten to spalten - 1.
-    set_board({".....1", ".....B", ".....B", ".....1", ".....1"});
-    EXPECT_EQ(choose(), Target(6, 15));
-    EXPECT_EQ(choose(only(17)), Target(6, 15));
-}
-
 TEST_F(ComputerTest, PairBlocksStopAtMarkedNeighbours) {
     const std::vector<std::tuple<const char*, std::vector<std::string>, Target>> cases = {
         {"block 23 takes the stone two rows up", {".51...", ".43...", "162..."}, {2, 16}},
@@ -307,11 +225,57 @@ TEST_F(ComputerTest, PairBlocksStopAtMarkedNeighbours) {
     }
 }
 
-TEST_F(ComputerTest, OnlyCandidatesThatBeatTheBestDistanceCanStop) {
-    // Block 23 from (5, 18): (2, 17) is accepted at distance 3; in row 16, (1, 16) is farther and
-    // is passed over although its neighbour is marked, and (7, 16) at distance 2 is taken.
-    set_board({"1....51", "213..45", "3246123"});
-    EXPECT_EQ(choose(only(23)), Target(6, 16));
+// Which candidate wins: the nearest, the first of equals, never one that would push a reserved
+// stone aside (but block 12 may), the foreign stone put on the empty side.
+TEST_F(ComputerTest, ChoosesTheNearestCandidateThatPushesNoReservedStone) {
+    struct Case {
+        const char* why;
+        std::vector<std::string> rows;
+        Target target;
+        double chance = 1;  // taktik_chance; 0 shuts block 12 and the later ones
+        uint32_t also = 0;  // a block that alone finds the same
+        uint32_t blocks = computer::kAllBlocks;
+    };
+    const std::vector<std::string> refused = {"..1...", "..1...", "1.B1..", "BB1B..", "BB1B.."};
+    const std::vector<std::string> beside_bbbb = {"1B....", "BB1...", "1BB...", "1BB..."};
+    const Case cases[] = {
+        // Block 12 fills (3, 17); the stones at columns 1 and 5 are both two columns away.
+        {"of equal distances the first", {"..1...", "1.B.1.", "B.1.B."}, {1, 17}},
+        {"the nearer one wins wherever it stands in the scan", {"..1...", "1.B1..", "B.1B.."}, {3, 17}},
+        // Block 5 accepts the stone two columns away, then refuses the nearer one, which would push
+        // the reserved stone of c c X c c aside: the refusal leaves nothing.
+        {"a refusal discards the target accepted before", refused, kNone, 0, only(5)},
+        {"block 12 may push reserved stones aside", refused, {3, 16}},
+        {"a foreign stone reserved in its column B B B B stays for blocks 1 to 8", beside_bbbb, kNone, 0},
+        {"block 12 pushes it aside", beside_bbbb, {2, 16}},
+        // Block 1's only candidate (3, 14) is the middle stone of 2 2 1 2 2.
+        {"reserved in 2 2 1 2 2", {"..2...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."}, kNone, 0},
+        {"not reserved in 3 2 1 2 2",
+         {"..3...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."},
+         {2, 14},
+         0},
+        // Block 5 fills the foreign stone's cell (4, 16) from one column away.
+        {"c c X c c from the left", {"...1..", "...1..", "..1B..", "..B1..", "..B1.."}, kNone, 0, only(5)},
+        {"c c X c c from the right", {"...1..", "...1..", "...B1.", "...1B.", "...1B."}, kNone, 0, only(5)},
+        {"c c X c from the left", {"......", "...1..", "..1B..", "..B1..", "..B1.."}, {3, 16}, 0, only(5)},
+        {"c c X c from the right", {"......", "...1..", "...B1.", "...1B.", "...1B."}, {4, 16}, 0, only(5)},
+        {"block 13, both sides empty: to the right", {"..1...", "..B...", ".B1B..", ".B1B.."}, {3, 16}},
+        {"block 13, only the left side empty", {"..1...", "..BB..", ".B1B..", ".B1B.."}, {2, 16}},
+        {"block 14, both sides empty", {"..1...", "..1...", "..B...", ".B1B.."}, {3, 17}},
+        {"block 14, only the left side empty", {"..1...", "..1...", "..BB..", ".B1B.."}, {2, 17}},
+        // The caller clamps ziel_x = spalten to spalten - 1.
+        {"block 17 aims at spalten", {".....1", ".....B", ".....B", ".....1", ".....1"}, {6, 15}, 1, only(17)},
+        // From (5, 18), (2, 17) is accepted at distance 3; in row 16, (1, 16) is farther and passed
+        // over although its neighbour is marked, and (7, 16) at distance 2 is taken.
+        {"block 23 stops only for a nearer one", {"1....51", "213..45", "3246123"}, {6, 16}, 1, 0, only(23)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        set_board(c.rows);
+        taktik_chance = c.chance;
+        EXPECT_EQ(choose(c.blocks), c.target);
+        EXPECT_EQ(choose(c.also ? c.also : c.blocks), c.target);
+    }
 }
 
 TEST_F(ComputerTest, LeavesBoardAlone) {

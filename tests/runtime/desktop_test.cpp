@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -130,6 +131,13 @@ protected:
         Board->board.Refresh();
     }
 
+    // The same, through copy_changes, as the boards are drawn.
+    void copy_cell(int column, int row, uint32_t colour) {
+        Image whole = Board->board.Picture();
+        BitBlt(whole, column * 32, row * 32, 32, 32, Image(32, 32, colour), 0, 0, SRCCOPY);
+        Board->board.copy_changes(0, 0, 288, 544, whole, 0, 0);
+    }
+
     // Every pixel shown equals a composition of the whole frame from nothing.
     void expect_frame_whole(const std::string& step) {
         const Image shown = backend.frame;
@@ -164,6 +172,59 @@ TEST_F(DesktopTest, OneChangedCellSendsOnlyItsRectangle) {
     draw_cell(6, 7, rgb(0, 0, 200));
     ASSERT_EQ(show(), 1);
     EXPECT_EQ(backend.changed, (std::vector<Rect>{{56 + 5 * 32, 24 + 7 * 32, 64, 32}}));
+}
+
+TEST_F(DesktopTest, ACopyOfAWholeBoardSendsOnlyTheCellsThatDiffer) {
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+        std::vector<Rect> expected;
+    };
+    // Each case goes on from where the one before left the screen.
+    const Case cases[] = {
+        {"the same board again", [this] { copy_cell(3, 4, rgb(10, 10, 10)); }, {}},
+        {"one cell", [this] { copy_cell(3, 4, rgb(200, 0, 0)); }, {{56 + 3 * 32, 24 + 4 * 32, 32, 32}}},
+        {"two cells in a row", [this] {
+             copy_cell(5, 7, rgb(0, 200, 0));
+             copy_cell(6, 7, rgb(0, 0, 200));
+         }, {{56 + 5 * 32, 24 + 7 * 32, 64, 32}}},
+        {"a cell copied and drawn back alike", [this] {
+             copy_cell(0, 0, rgb(1, 1, 1));
+             draw_cell(0, 0, rgb(10, 10, 10));
+         }, {}},
+        {"a copy after a draw into the box", [this] {
+             draw_cell(8, 16, rgb(9, 9, 9));
+             copy_cell(0, 1, rgb(9, 9, 9));
+         }, {{56, 24 + 32, 32, 32}, {56 + 8 * 32, 24 + 16 * 32, 32, 32}}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(show(), 0) << c.name;
+        c.change();
+        ASSERT_EQ(show(), c.expected.empty() ? 0 : 1) << c.name;
+        if (!c.expected.empty()) {
+            EXPECT_EQ(backend.changed, c.expected) << c.name;
+        }
+        expect_frame_whole(c.name);
+    }
+}
+
+TEST_F(DesktopTest, CopyChangesLeavesThePixelsBitBltWould) {
+    std::mt19937 random(5);
+    auto pick = [&](int low, int high) { return low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1)); };
+    for (int step = 0; step < 200; ++step) {
+        Image source(pick(1, 400), pick(1, 600));
+        for (uint32_t& p : source.pixels) p = random() % 4 == 0 ? static_cast<uint32_t>(random() & 0xFFFFFF) : rgb(10, 10, 10);
+        const int dx = pick(-40, 300), dy = pick(-40, 560), w = pick(0, 320), h = pick(0, 580);
+        const int sx = pick(-40, 100), sy = pick(-40, 100);
+        Image expected = Board->board.Picture();
+        BitBlt(expected, dx, dy, w, h, source, sx, sy, SRCCOPY);
+        Board->board.copy_changes(dx, dy, w, h, source, sx, sy);
+        ASSERT_EQ(Board->board.Picture().pixels, expected.pixels) << "step " << step;
+        if (step % 3 == 0) {
+            show();
+            expect_frame_whole("step " + std::to_string(step));
+        }
+    }
 }
 
 TEST_F(DesktopTest, AMovedOrHiddenControlSendsBothItsPlaces) {
@@ -229,8 +290,9 @@ TEST_F(DesktopTest, ManyChangesAtRandomComposeAsTheWholeFrameWould) {
     std::mt19937 random(3);
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     for (int step = 0; step < 300; ++step) {
-        switch (pick(6)) {
+        switch (pick(7)) {
             case 0: draw_cell(pick(9), pick(17), rgb(pick(256), pick(256), pick(256))); break;
+            case 6: copy_cell(pick(9), pick(17), rgb(pick(256), pick(256), pick(256))); break;
             case 1: Board->marker.Left = pick(900) - 50; break;
             case 2: Board->marker.Visible = pick(2) == 0; break;
             case 3: Board->label.Caption = std::string(static_cast<size_t>(pick(12)), 'x'); break;

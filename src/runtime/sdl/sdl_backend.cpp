@@ -2,6 +2,9 @@
 
 #include "runtime/sdl/surface.h"
 
+#include <SDL_syswm.h>
+#include <poll.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -187,8 +190,24 @@ bool SdlBackend::poll_event(InputEvent& event) {
 
 void SdlBackend::wait_for_input(uint32_t max_ms) {
     if (holding_) return;
-    holding_ = SDL_WaitEventTimeout(&held_, static_cast<int>(std::min<uint32_t>(max_ms, INT32_MAX))) == 1;
-    // The wait has read the connection.
+    const int timeout = static_cast<int>(std::min<uint32_t>(max_ms, INT32_MAX));
+    if (connection_fd_ < 0) {
+        holding_ = SDL_WaitEventTimeout(&held_, timeout) == 1;
+        last_pump_ = SDL_GetTicks();
+        return;
+    }
+    // SDL's own wait reads the connection three times around its sleep; here it is read once,
+    // then the process sleeps until the connection brings more, a signal comes or time is up.
+    SDL_PumpEvents();
+    holding_ = SDL_PeepEvents(&held_, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
+    if (!holding_) {
+        pollfd connection{connection_fd_, POLLIN, 0};
+        if (::poll(&connection, 1, timeout) != 0) {
+            SDL_PumpEvents();
+            holding_ = SDL_PeepEvents(&held_, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
+        }
+    }
+    // Nothing came that was not read: the events are as fresh as now.
     last_pump_ = SDL_GetTicks();
 }
 
@@ -281,6 +300,13 @@ void SdlBackend::open_window() {
     repaint_all_ = true;
     window_surface();
     SDL_ShowCursor(SDL_ENABLE);
+    connection_fd_ = -1;
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window_.get(), &info) && info.subsystem == SDL_SYSWM_X11)
+        connection_fd_ = ConnectionNumber(info.info.x11.display);
+#endif
 }
 
 void SdlBackend::show_window_once() {

@@ -78,6 +78,7 @@ private:
     std::vector<SDL_Rect> sent_;    // window rectangles of one present
     std::vector<uint32_t> staging_;  // for windows whose pixels are not 0x00RRGGBB
     uint32_t last_pump_ = 0;
+    int connection_fd_ = -1;  // the display server's connection, where SDL has one
     SDL_Event held_{};  // taken while waiting, handed out first
     bool holding_ = false;
     SdlAudio audio_;
