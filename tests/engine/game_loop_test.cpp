@@ -88,11 +88,9 @@ TEST_F(GameLoopTest, EachTimedStepRunsOnceMoreThanItsIntervalHasPassed) {
 TEST_F(GameLoopTest, StepsRunWhereTheGameCanSeeThem) {
     StepTimes t = loop_start();
     run_until(t, kStart, [&] { return t.stone2 != kStart; });
-    EXPECT_EQ(folge_zeiger[2], 1);
-    EXPECT_EQ(folge_zeiger[1], 0);
+    EXPECT_EQ(values(folge_zeiger[1], folge_zeiger[2]), values(0, 1));
     run_until(t, kStart, [&] { return t.stone1 != kStart; });
-    EXPECT_EQ(folge_zeiger[1], 1);
-    EXPECT_EQ(folge_zeiger[2], 1);
+    EXPECT_EQ(values(folge_zeiger[1], folge_zeiger[2]), values(1, 1));
 }
 
 TEST_F(GameLoopTest, ClockSecondCarriesWhatAPassOverran) {
@@ -103,9 +101,7 @@ TEST_F(GameLoopTest, ClockSecondCarriesWhatAPassOverran) {
     const uint32_t second = backend.clock;
     backend.advance(1029);
     loop_pass(t);
-    EXPECT_EQ(restzeit, 598);
-    EXPECT_EQ(uhr_rest, 30);
-    EXPECT_EQ(uhr_start, second + 1030);
+    EXPECT_EQ(values(restzeit, uhr_rest, uhr_start), values(598, 30, second + 1030));
     // ...and the one after it 30 ms early.
     EXPECT_EQ(run_until(t, uhr_start, [] { return restzeit == 597; }), 970);
     EXPECT_EQ(uhr_rest, 0);
@@ -153,13 +149,9 @@ TEST_F(GameLoopTest, PauseHidesTheBoardAndRestartsTheClockSecond) {
     EXPECT_TRUE(Form1->Picture2.Visible);
     // 250 ms after the second press every timed step has run once, and no second was counted.
     const uint32_t resumed = kStart + 3250;
-    EXPECT_EQ(screen.clock, resumed);
-    EXPECT_EQ(uhr_start, resumed);
-    EXPECT_EQ(uhr_rest, 0);
-    EXPECT_EQ(restzeit, 600);
-    for (uint32_t step : {t.computer, t.gravity, t.stone1, t.stone2, t.meter1, t.meter2}) EXPECT_EQ(step, resumed);
-    EXPECT_EQ(folge_zeiger[1], 1);
-    EXPECT_EQ(folge_zeiger[2], 1);
+    EXPECT_EQ(values(screen.clock, uhr_start, uhr_rest, restzeit, folge_zeiger[1], folge_zeiger[2]),
+              values(resumed, resumed, 0, 600, 1, 1));
+    EXPECT_EQ(values(t.computer, t.gravity, t.stone1, t.stone2, t.meter1, t.meter2), std::vector<double>(6, resumed));
     EXPECT_EQ(run_until(t, resumed, [] { return restzeit == 599; }), 1000);
     rt::install_backend(&backend);
 }
@@ -180,13 +172,11 @@ TEST_F(GameLoopTest, CursorStopsAtTheEdgesAndARefusedStepIsSilent) {
         pos_x1 = c.x, pos_y1 = c.y;
         backend.sounds_played.clear();
         pass_pressing(t, c.key);
-        EXPECT_EQ(pos_x1, c.x_after);
-        EXPECT_EQ(pos_y1, c.y_after);
+        EXPECT_EQ(values(pos_x1, pos_y1), values(c.x_after, c.y_after));
         const bool moved = c.x != c.x_after || c.y != c.y_after;
         EXPECT_EQ(backend.sounds_played, (moved ? std::vector<int>{0} : std::vector<int>{}));
     }
-    EXPECT_EQ(pos_x2, 1);
-    EXPECT_EQ(pos_y2, 18);
+    EXPECT_EQ(values(pos_x2, pos_y2), values(1, 18));
 }
 
 TEST_F(GameLoopTest, OnlyANewPressOfAKeyCounts) {
@@ -258,11 +248,9 @@ TEST_F(GameLoopTest, ComputerStepsTowardItsTargetAndSwapsThere) {
         spielfeld2(right_x, c.target_y) = 7;
         spielfeld2(right_x + 1, c.target_y) = c.cell;
         computer_move();
-        EXPECT_EQ(pos_x2, c.x_after);
-        EXPECT_EQ(pos_y2, c.y_after);
-        EXPECT_EQ(ziel_x, c.target_x_after);
+        EXPECT_EQ(values(pos_x2, pos_y2, ziel_x, getauscht),
+                  values(c.x_after, c.y_after, c.target_x_after, c.swapped ? kTrue : kFalse));
         EXPECT_EQ(backend.sounds_played, c.sounds);
-        EXPECT_EQ(getauscht, c.swapped ? kTrue : kFalse);
         EXPECT_EQ(spielfeld2(right_x, c.target_y), c.swapped ? c.cell : 7);
     }
 }
@@ -282,9 +270,8 @@ TEST_F(GameLoopTest, SpeedKeysKeepTheStepWithinOneToThree) {
         tempo_stufe1 = c.step;
         intervall1 = 1;  // recomputed also where the step stays
         pass_pressing(t, c.key);
-        EXPECT_EQ(tempo_stufe1, c.step_after);
-        EXPECT_EQ(intervall1, tempo[tempo_klasse][c.step_after]);
-        EXPECT_EQ(intervall2, 1500);
+        EXPECT_EQ(values(tempo_stufe1, intervall1, intervall2),
+                  values(c.step_after, tempo[tempo_klasse][c.step_after], 1500));
     }
 }
 

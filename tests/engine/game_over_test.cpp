@@ -29,7 +29,9 @@ public:
     }
 };
 
-HighscoreEntry at(int p, int d, int t) { return {hs_punkte[p][d][t], hs_name[p][d][t], hs_zeit[p][d][t], hs_level[p][d][t]}; }
+HighscoreEntry at(int p, int d, int t) {
+    return {hs_punkte[p][d][t], hs_name[p][d][t], hs_zeit[p][d][t], hs_level[p][d][t]};
+}
 
 class GameOver : public GameTest {
 protected:
@@ -108,10 +110,8 @@ TEST_F(GameOver, TheListsOfTheFileWinOverThoseInMemory) {
 
     spielende();
 
-    EXPECT_EQ(neuer_rang, 11);
-    EXPECT_EQ(hs_punkte[10][1][2], 99990);
-    EXPECT_EQ(hs_punkte[11][1][2], 99990);
-    EXPECT_EQ(hs_punkte[21][1][2], 99980);
+    EXPECT_EQ(values(neuer_rang, hs_punkte[10][1][2], hs_punkte[11][1][2], hs_punkte[21][1][2]),
+              values(11, 99990, 99990, 99980));
     // Nothing is saved at the end of a game.
     highscore_laden();
     EXPECT_EQ(hs_punkte[11][1][2], 99989);
@@ -127,12 +127,9 @@ TEST_F(GameOver, HandsOverToTheHighScoreScreenAfterSevenAndAThirdSeconds) {
 
     EXPECT_EQ(recorder.clock - start, 235u * 25 + 1500);
     EXPECT_EQ(recorder.sounds_played, std::vector<int>{13});
-    EXPECT_EQ(spiel_beendet, kTrue);
-    EXPECT_EQ(hs_schwierigkeit, 2);
-    EXPECT_EQ(hs_spielzeit, 3);
-    EXPECT_EQ(neuer_rang, 0);
-    EXPECT_EQ(recorder.pointer_x, 400);
-    EXPECT_EQ(recorder.pointer_y, 500);
+    // The high-score screen opens on the game's own list, the pointer on its OK.
+    EXPECT_EQ(values(spiel_beendet, hs_schwierigkeit, hs_spielzeit, neuer_rang, recorder.pointer_x, recorder.pointer_y),
+              values(kTrue, 2, 3, 0, 400, 500));
     EXPECT_TRUE(Form4->shown());
     EXPECT_FALSE(Form1->shown());
 }

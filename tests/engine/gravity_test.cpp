@@ -1,3 +1,4 @@
+#include <utility>
 #include <vector>
 
 #include "engine/board.h"
@@ -52,27 +53,16 @@ TEST_F(GravityTest, SingleStoneMovesTwoPixelsPerTickAndLandsInTheSixteenth) {
 
 TEST_F(GravityTest, StackOfThreeFallsOneStoneAtATimeWithAGapBetween) {
     spielfeld& b = spielfeld1;
-    b(2, 15) = 1;
-    b(2, 16) = 2;
-    b(2, 17) = 3;
-    fall_down();
-    EXPECT_EQ(b(2, 15), 1);
-    EXPECT_EQ(b(2, 16), 2);
-    EXPECT_EQ(b(2, 17), 1002);
-    EXPECT_EQ(b(2, 18), 103);
-    for (int k = 2; k <= 16; ++k) fall_down();
-    // The middle stone starts only in the tick after the lowest has landed.
-    EXPECT_EQ(b(2, 18), 3);
-    EXPECT_EQ(b(2, 16), 2);
-    fall_down();
-    EXPECT_EQ(b(2, 16), 1002);
-    EXPECT_EQ(b(2, 17), 102);
-    EXPECT_EQ(b(2, 15), 1);  // waits above a leaving cell
-    for (int k = 18; k <= 48; ++k) fall_down();
-    EXPECT_EQ(b(2, 15), 0);
-    EXPECT_EQ(b(2, 16), 1);
-    EXPECT_EQ(b(2, 17), 2);
-    EXPECT_EQ(b(2, 18), 3);
+    b(2, 15) = 1, b(2, 16) = 2, b(2, 17) = 3;
+    // Rows 15 to 18 of the column after so many ticks. The middle stone starts only in the tick
+    // after the lowest has landed; the top one waits above a leaving cell.
+    const std::pair<int, std::vector<int>> after[] = {
+        {1, {1, 2, 1002, 103}}, {16, {1, 2, 0, 3}}, {17, {1, 1002, 102, 3}}, {48, {0, 1, 2, 3}}};
+    int ticks = 0;
+    for (const auto& [tick, rows] : after) {
+        while (ticks < tick) fall_down(), ++ticks;
+        EXPECT_EQ((std::vector<int>{b(2, 15), b(2, 16), b(2, 17), b(2, 18)}), rows) << "tick " << tick;
+    }
     EXPECT_EQ(backend.sounds_played, (std::vector<int>{3, 3, 3}));
 }
 
@@ -83,9 +73,9 @@ TEST_F(GravityTest, LandingSoundDependsOnStoneAndWhatLiesBelow) {
         int landed;  // a resting row or cross stone goes off in the group check; the redraw runs a frame
     };
     const Case cases[] = {
-        {4, 99, {3}, 4},        {4, 6, {3}, 4},         {10, 99, {3}, 10},  {10, 11, {3}, 10},
-        {11, 99, {5}, 30001},   {11, 2, {5}, 30001},    {12, 10, {5}, 30051}, {12, 99, {5}, 30051},
-        {4, 0, {}, 4},          {11, 0, {}, 11},        {4, 105, {}, 4},    {12, 1010, {}, 12},
+        {4, 99, {3}, 4},      {4, 6, {3}, 4},      {10, 99, {3}, 10},    {10, 11, {3}, 10},
+        {11, 99, {5}, 30001}, {11, 2, {5}, 30001}, {12, 10, {5}, 30051}, {12, 99, {5}, 30051},
+        {4, 0, {}, 4},        {11, 0, {}, 11},     {4, 105, {}, 4},      {12, 1010, {}, 12},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "stone " << c.stone << " on " << c.below);

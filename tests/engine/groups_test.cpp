@@ -86,11 +86,8 @@ TEST_F(GroupCheck, GroupSizeDecidesMarksPointsThresholdAndAttack) {
 
         const Size& s = by_size[c.size];
         EXPECT_EQ(spielfeld1, with_marks(before, c.marks, c.bottom));
-        EXPECT_EQ(gruppen1, 1);
         EXPECT_EQ(popup_now(), (Popup{.points = s.points, .x = c.popup_x, .y = c.popup_y}));
-        EXPECT_EQ(gesamtpunkte, 1000 + s.points);
-        EXPECT_EQ(schwelle1, s.schwelle);
-        EXPECT_EQ(zuwachs1, 0.02);
+        EXPECT_EQ(values(gruppen1, gesamtpunkte, schwelle1, zuwachs1), values(1, 1000 + s.points, s.schwelle, 0.02));
         EXPECT_EQ(entry_row(spielfeld2), std::vector<int16_t>{s.attack});
     }
 }
@@ -214,9 +211,8 @@ TEST_F(GroupCheck, LeadChangesOnlyOnAStrictLeadWithItsSound) {
         backend.sounds_played.clear();
         check(c.number);
         EXPECT_EQ(backend.sounds_played, c.sounds);
-        EXPECT_EQ(fuehrung, c.fuehrung_after);
-        EXPECT_EQ(gruppen1, c.gruppen1 + (c.number == 1 ? 1 : 0));
-        EXPECT_EQ(gruppen2, c.gruppen2 + (c.number == 2 ? 1 : 0));
+        EXPECT_EQ(values(fuehrung, gruppen1, gruppen2),
+                  values(c.fuehrung_after, c.gruppen1 + (c.number == 1), c.gruppen2 + (c.number == 2)));
     }
 }
 
@@ -238,11 +234,10 @@ TEST_F(GroupCheck, ThresholdNeverFallsBelowHalfTheScale) {
         schwelle1 = schwelle2 = c.schwelle;
         zuwachs1 = zuwachs2 = 0.3;
         check(c.number);
-        EXPECT_EQ(side(c.number).schwelle, c.after);
-        EXPECT_EQ(side(c.number).zuwachs, 0.02);
         // The other board's meter is left alone.
-        EXPECT_EQ(side(c.number).other().schwelle, c.schwelle);
-        EXPECT_EQ(side(c.number).other().zuwachs, 0.3);
+        const BoardSide& s = side(c.number);
+        EXPECT_EQ(values(s.schwelle, s.zuwachs, s.other().schwelle, s.other().zuwachs),
+                  values(c.after, 0.02, c.schwelle, 0.3));
     }
 }
 
@@ -273,8 +268,7 @@ TEST_F(GroupCheck, PointsFollowBothBoardsFill) {
         restzeit = 100;
         spielfeld_pruefen();
         EXPECT_EQ(popup_now(), (Popup{.points = c.points, .x = c.popup_x, .y = c.popup_y}));
-        EXPECT_EQ(gesamtpunkte, 500 + c.points);
-        EXPECT_EQ(restzeit, 100 + c.seconds_won);
+        EXPECT_EQ(values(gesamtpunkte, restzeit), values(500 + c.points, 100 + c.seconds_won));
     }
 }
 
@@ -293,11 +287,7 @@ TEST_F(GroupCheck, ComputersGroupScoresNothingForThePlayer) {
     EXPECT_EQ(entry_row(spielfeld1), std::vector<int16_t>{feldwert::blockstein});
     for (int x = 1; x <= 9; ++x) spielfeld1(x, 1) = 0;
     EXPECT_EQ(spielfeld1, before1);
-    EXPECT_EQ(gruppen2, 1);
-    EXPECT_EQ(gruppen1, 0);
-    EXPECT_EQ(schwelle2, 470);
-    EXPECT_EQ(schwelle1, 473);
-    EXPECT_EQ(gesamtpunkte, 700);
+    EXPECT_EQ(values(gruppen1, gruppen2, schwelle1, schwelle2, gesamtpunkte), values(0, 1, 473, 470, 700));
     EXPECT_EQ(popup_now(), popup);
 }
 
@@ -307,11 +297,7 @@ TEST_F(GroupCheck, NoGroupChangesNothingButAttackStones) {
     spielfeld_pruefen();
     EXPECT_EQ(spielfeld1, before);
     EXPECT_TRUE(backend.sounds_played.empty());
-    EXPECT_EQ(gruppen1, 0);
-    EXPECT_EQ(balken_pos, 416);
-    EXPECT_EQ(schwelle1, 473);
-    EXPECT_EQ(gesamtpunkte, 300);
-    EXPECT_EQ(fuehrung, 0);
+    EXPECT_EQ(values(gruppen1, balken_pos, schwelle1, gesamtpunkte, fuehrung), values(0, 416, 473, 300, 0));
 }
 
 TEST_F(GroupCheck, RestingRowAndCrossStonesGoOff) {

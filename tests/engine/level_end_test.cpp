@@ -32,13 +32,16 @@ protected:
     }
 
     // The values a difficulty has reached by some level, with boards to match.
-    static void reached(int16_t colours, int16_t columns, int16_t speed_class, int16_t computer) {
-        stein_arten = colours;
-        tempo_klasse = speed_class;
-        computer_level = computer;
+    struct Values {
+        int16_t stein_arten, spalten, tempo_klasse, computer_level;
+    };
+    static void reached(const Values& v) {
+        stein_arten = v.stein_arten;
+        tempo_klasse = v.tempo_klasse;
+        computer_level = v.computer_level;
         spalten = 9;
         loesche_spielfeld();  // all nine columns in play first
-        spalten = columns;
+        spalten = v.spalten;
         build_walls();
         set_column_values();
         place_boards();
@@ -75,11 +78,8 @@ TEST_F(LevelEnd, WinnerTakesSecondsByItsGroupsAndOnlyThePlayerScores) {
         EXPECT_EQ(popup_now(), (Popup{c.winner, c.seconds, c.winner == 1 ? 300 : 55.0, 4, 9, 0}));
         EXPECT_EQ(gesamtpunkte, c.winner == 1 ? 1300 : 1000);
         EXPECT_EQ(backend.sounds_played, std::vector<int>{c.winner == 1 ? 10 : 9});
-        EXPECT_EQ(level, 4);
-        EXPECT_EQ(gruppen1, 0);
-        EXPECT_EQ(gruppen2, 0);
-        EXPECT_EQ(gruppen_ziel, 20);
-        EXPECT_EQ(balken_pos, 416);
+        // The next level starts with no groups and the progress column back at its foot.
+        EXPECT_EQ(values(level, gruppen1, gruppen2, gruppen_ziel, balken_pos), values(4, 0, 0, 20, 416));
         EXPECT_EQ(Form1->Picture13.Picture().pixels, Form2->Picture13.Picture().pixels);
     }
 }
@@ -103,7 +103,7 @@ TEST_F(LevelEnd, WinnerLosesItsLowestBlocksteineUpToTwoFewerThanItsColumns) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(c.what) + (winner == 1 ? ", player wins" : ", computer wins"));
             start(2);
-            reached(7, c.columns, 2, 3);
+            reached({7, c.columns, 2, 3});
             BoardSide& side = winner == 1 ? side1() : side2();
             // Not cleared: other attack stones, the entry row, anything beneath them.
             side.board(1, 18) = reihenstein;
@@ -126,9 +126,6 @@ TEST_F(LevelEnd, WinnerLosesItsLowestBlocksteineUpToTwoFewerThanItsColumns) {
 }
 
 TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
-    struct Values {
-        int16_t stein_arten, spalten, tempo_klasse, computer_level;
-    };
     struct Case {
         int16_t difficulty;
         int reached_level;
@@ -143,7 +140,7 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
     for (const Case& c : cases) {
         SCOPED_TRACE("difficulty " + std::to_string(c.difficulty) + " reaching " + std::to_string(c.reached_level));
         start(c.difficulty);
-        reached(c.before.stein_arten, c.before.spalten, c.before.tempo_klasse, c.before.computer_level);
+        reached(c.before);
         level = c.reached_level - 1;
         tempo_stufe1 = 3, tempo_stufe2 = 1;
         zuwachs1 = zuwachs2 = 0.5;
@@ -151,20 +148,14 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         pos_x1 = static_cast<int16_t>(c.before.spalten - 1), pos_x2 = 1, ziel_x = -1;
         lead(1, 12);
         next_level();
-        EXPECT_EQ(level, c.reached_level);
-        EXPECT_EQ(stein_arten, c.after.stein_arten);
-        EXPECT_EQ(spalten, c.after.spalten);
-        EXPECT_EQ(tempo_klasse, c.after.tempo_klasse);
-        EXPECT_EQ(computer_level, c.after.computer_level);
-        EXPECT_EQ(pos_x1, c.after.spalten - 1);
-        EXPECT_EQ(pos_x2, 1);
-        EXPECT_EQ(ziel_x, -1);
+        const Values& a = c.after;
+        EXPECT_EQ(
+            values(level, stein_arten, spalten, tempo_klasse, computer_level, pos_x1, pos_x2, ziel_x),
+            values(c.reached_level, a.stein_arten, a.spalten, a.tempo_klasse, a.computer_level, a.spalten - 1, 1, -1));
         // What follows from them: each side's step in the new class, the meters' growth and the
         // computer's values afresh, a stone sequence of the new colours and columns.
-        EXPECT_EQ(intervall1, tempo[tempo_klasse][3]);
-        EXPECT_EQ(intervall2, tempo[tempo_klasse][1]);
-        EXPECT_EQ(zuwachs1, 0.02);
-        EXPECT_EQ(zuwachs2, 0.02);
+        EXPECT_EQ(values(intervall1, intervall2, zuwachs1, zuwachs2),
+                  values(tempo[tempo_klasse][3], tempo[tempo_klasse][1], 0.02, 0.02));
         const int16_t fall = fall_intervall, zug = zug_intervall;
         tempo_tabelle_setzen();
         level_werte_setzen();
@@ -178,7 +169,7 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
 
 TEST_F(LevelEnd, ColumnThatLeavesPlayBecomesWallAndTheBoxesCloseIn) {
     start(2);
-    reached(8, 9, 2, 4);
+    reached({8, 9, 2, 4});
     level = 9;
     for (spielfeld* board : {&spielfeld1, &spielfeld2})
         for (int y = 1; y <= 18; ++y) (*board)(9, y) = (*board)(8, y) = static_cast<int16_t>(1 + y % 5);
@@ -188,11 +179,7 @@ TEST_F(LevelEnd, ColumnThatLeavesPlayBecomesWallAndTheBoxesCloseIn) {
     lead(2, 11);
     next_level();
 
-    EXPECT_EQ(spalten, 8);
-    EXPECT_EQ(skala, 420);
-    EXPECT_EQ(pos_x1, 7);
-    EXPECT_EQ(pos_x2, 7);
-    EXPECT_EQ(ziel_x, 7);
+    EXPECT_EQ(values(spalten, skala, pos_x1, pos_x2, ziel_x), values(8, 420, 7, 7, 7));
     for (const spielfeld* board : {&spielfeld1, &spielfeld2})
         for (int y = 1; y <= 20; ++y) {
             EXPECT_EQ((*board)(9, y), wand) << "row " << y;

@@ -34,14 +34,11 @@ TEST_F(NewStonesTest, SequencePointerWrapsAfterTheThousandthStone) {
     folge[1000] = 4, folge_spalte[1000] = 2;
     folge[1] = 6, folge_spalte[1] = 8;
     neuer_stein1(0);
-    EXPECT_EQ(folge_zeiger[1], 1000);
-    EXPECT_EQ(spielfeld1(2, 1), 4);
+    EXPECT_EQ(values(folge_zeiger[1], spielfeld1(2, 1)), values(1000, 4));
     neuer_stein2(0);
-    EXPECT_EQ(folge_zeiger[2], 1);
-    EXPECT_EQ(spielfeld2(8, 1), 6);
+    EXPECT_EQ(values(folge_zeiger[2], spielfeld2(8, 1)), values(1, 6));
     neuer_stein1(0);
-    EXPECT_EQ(folge_zeiger[1], 1);
-    EXPECT_EQ(spielfeld1(8, 1), 6);
+    EXPECT_EQ(values(folge_zeiger[1], spielfeld1(8, 1)), values(1, 6));
 }
 
 TEST_F(NewStonesTest, TakenColumnSendsTheStoneToTheFreeOne) {
@@ -60,9 +57,8 @@ TEST_F(NewStonesTest, FullEntryRowTakesNoStoneButStillMeasures) {
         folge_zeiger[2] = 17;
         const spielfeld before = spielfeld2;
         neuer_stein2(static_cast<int16_t>(ii));
-        EXPECT_EQ(folge_zeiger[2], 17);
         EXPECT_EQ(spielfeld2, before);
-        EXPECT_EQ(fuellung2, 33);  // 51 of 153
+        EXPECT_EQ(values(folge_zeiger[2], fuellung2), values(17, 33));  // 51 of 153
     }
 }
 
@@ -72,9 +68,7 @@ TEST_F(NewStonesTest, AttackStonesTakeARandomFreeColumnAndLeaveThePointer) {
         neuer_stein1(static_cast<int16_t>(ii));
         int stones = 0, sum = 0;
         for (int x = 1; x <= 9; ++x) stones += spielfeld1(x, 1) != 0, sum += spielfeld1(x, 1);
-        EXPECT_EQ(stones, 1);
-        EXPECT_EQ(sum, 9 + ii);
-        EXPECT_EQ(folge_zeiger[1], 0);
+        EXPECT_EQ(values(stones, sum, folge_zeiger[1]), values(1, 9 + ii, 0));
     }
 }
 
@@ -125,9 +119,8 @@ TEST_F(NewStonesTest, PenaltyThresholdsAndFlagClearing) {
         restzeit = 600;
         backend.sounds_played.clear();
         neuer_stein1(0);
-        EXPECT_EQ(voll1, c.flag_after);
-        EXPECT_EQ(restzeit, c.penalty ? 540 : 600);
-        EXPECT_EQ(spielfeld1(1, 12) == feldwert::verschwinden, c.penalty);
+        EXPECT_EQ(values(voll1, restzeit, spielfeld1(1, 12) == feldwert::verschwinden),
+                  values(c.flag_after, c.penalty ? 540 : 600, c.penalty));
         EXPECT_EQ(backend.sounds_played, (c.penalty ? std::vector<int>{4, 9} : std::vector<int>{}));
     }
 }
@@ -153,12 +146,10 @@ TEST_F(NewStonesTest, PenaltyOfEitherBoard) {
         voll1 = voll2 = kFalse;
         backend.sounds_played.clear();
         c.stone(0);
-        EXPECT_EQ(*c.flag, kTrue);
         for (int y = 12; y <= 18; ++y)
             for (int x = 1; x <= 9; ++x) ASSERT_EQ(b(x, y), feldwert::verschwinden) << x << "," << y;
-        EXPECT_EQ(b(1, 11), 5);
+        EXPECT_EQ(values(*c.flag, b(1, 11), restzeit), values(kTrue, 5, c.clock));
         EXPECT_EQ(backend.sounds_played, c.sounds);
-        EXPECT_EQ(restzeit, c.clock);
         EXPECT_EQ(popup_now(), (Popup{.kind = c.kind, .seconds = c.seconds, .x = 3, .y = 7}));
     }
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "runtime/system.h"
 #include "runtime/test_backend.h"
@@ -37,4 +38,10 @@ std::string stderr_of(F&& code) {
     ::testing::internal::CaptureStderr();
     code();
     return ::testing::internal::GetCapturedStderr();
+}
+
+// Several values taken together, so that a test compares them in one line and a failure shows all.
+template <class... T>
+std::vector<double> values(T... v) {
+    return {static_cast<double>(v)...};
 }

@@ -14,6 +14,8 @@ Font::Font(int point_size, bool bold) {
 
 int Font::line_height() const { return TTF_FontLineSkip(font_); }
 
+int Font::ascent() const { return TTF_FontAscent(font_); }
+
 Font::~Font() {
     if (font_) TTF_CloseFont(font_);
 }

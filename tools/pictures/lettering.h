@@ -20,6 +20,8 @@ public:
     Coverage text(const std::string& utf8) const;
     int width(const std::string& utf8) const;
     int line_height() const;
+    // Rows of a line from its top to the baseline.
+    int ascent() const;
 
 private:
     TTF_Font* font_ = nullptr;

@@ -144,11 +144,15 @@ Image bordered_panel(int w, int h) {
 
 LetterStyle caption_style() { return {hex(0xfff4c0), hex(0xf0a828), hex(0x1a0c02), 1}; }
 
+// Centred vertically on the band from the capitals' top to the baseline, not on the ink, so
+// that a descender ("Highscore", "Spielzeit") does not lift a caption above its neighbours.
 void centred_text(Image& img, const std::string& text, int point_size, const LetterStyle& style) {
     const Font font(point_size);
     const Coverage line = font.text(text);
     const Rect box = ink_box(line);
-    letter_onto(img, line, style, (img.w - box.w) / 2 - box.x, (img.h - box.h) / 2 - box.y);
+    const int cap_top = ink_box(font.text("H")).y;
+    const int cap_height = font.ascent() - cap_top;
+    letter_onto(img, line, style, (img.w - box.w) / 2 - box.x, (img.h - cap_height) / 2 - cap_top);
 }
 
 // A rounded, embossed plaque filled with one colour.
