@@ -86,3 +86,8 @@ void delete_one2() { remove_one(side2()); }
 void counting() { tick(side1(), delete_one); }
 
 void counting2() { tick(side2(), delete_one2); }
+
+void draw_meters() {
+    draw_bar(side1());
+    draw_bar(side2());
+}

@@ -34,6 +34,8 @@ void delete_one();
 void delete_one2();
 void counting();
 void counting2();
+// Draws both meters from their values as they stand, without a tick.
+void draw_meters();
 
 // Popup (popup.cpp), panels (panels.cpp), clock (clock_panel.cpp).
 void show_points(int16_t Index, int16_t index2);

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "engine/game_screen.h"
+#include "engine/procedures.h"
 #include "engine/state.h"
 #include "frame/picture_store.h"
 #include "frame/procedures.h"
@@ -82,6 +83,7 @@ void spiel_initialisieren() {
 
     // The first use of the game screen creates it, hidden, and runs its load handler.
     place_boards();
-    // The column starts empty with balken_pos: the last game's tiles must not greet the next.
+    // The column and the meters start empty with their values: the last game's must not greet the next.
     Form1->Picture13.SetPicture(Form2->Picture13.Picture());
+    draw_meters();
 }
