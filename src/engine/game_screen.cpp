@@ -7,7 +7,7 @@
 #include "runtime/pictures.h"
 
 namespace {
-const Image& art(const std::string& name) { return embedded_picture("form1/" + name); }
+Image art(const std::string& name) { return embedded_picture("form1/" + name); }
 }  // namespace
 
 GameScreen::GameScreen() {

@@ -23,19 +23,28 @@ using CellTiles = const Image* [spielfeld::kColumns][spielfeld::kRows];
 
 // What each board's buffer holds, cell by cell: the tile draw_tiles put there last, or none
 // where something else drew over it since. Most cells keep their tile from frame to frame,
-// and a tile already there need not be copied again.
+// and a tile already there need not be copied again. Likewise only the cells written since
+// the last frame can differ from the visible box, as long as nobody else drew into that.
 struct TilesHeld {
     const Image* cells[spielfeld::kColumns][spielfeld::kRows] = {};
+    bool written[spielfeld::kColumns][spielfeld::kRows] = {};  // since the last copy to the box
     uint64_t generation = 0;  // the buffer's, when these notes were last right
+    uint64_t shown_generation = 0;  // the visible box's, after the last copy
     int width = 0, height = 0;
 
-    void forget() { std::fill(&cells[0][0], &cells[0][0] + sizeof cells / sizeof cells[0][0], nullptr); }
+    void forget() {
+        std::fill(&cells[0][0], &cells[0][0] + sizeof cells / sizeof cells[0][0], nullptr);
+        std::fill(&written[0][0], &written[0][0] + sizeof written / sizeof written[0][0], true);
+    }
     // Forgets the cells that the w × h pixels at (px, py) of the buffer reach into.
     void forget(int px, int py, int w, int h) {
         const int first_x = std::max(1, px / kCell + 1), last_x = std::min(spielfeld::kColumns - 1, (px + w - 1) / kCell + 1);
         const int first_y = std::max(1, py / kCell + 1), last_y = std::min(spielfeld::kRows - 1, (py + h - 1) / kCell + 1);
         for (int x = first_x; x <= last_x; ++x)
-            for (int y = first_y; y <= last_y; ++y) cells[x][y] = nullptr;
+            for (int y = first_y; y <= last_y; ++y) {
+                cells[x][y] = nullptr;
+                written[x][y] = true;
+            }
     }
 };
 TilesHeld tiles_held[2];
@@ -65,7 +74,10 @@ void draw_tiles(Image& buf, const CellTiles& tiles, TilesHeld& held) {
         const Image* copy[spielfeld::kColumns] = {};
         bool any = false;
         for (int x = 1; x <= spalten; ++x) {
-            if (tiles[x][y] && tiles[x][y] != held.cells[x][y]) copy[x] = held.cells[x][y] = tiles[x][y];
+            if (tiles[x][y] && tiles[x][y] != held.cells[x][y]) {
+                copy[x] = held.cells[x][y] = tiles[x][y];
+                held.written[x][y] = true;
+            }
             any = any || copy[x];
         }
         if (!any) continue;
@@ -213,8 +225,28 @@ void draw_board(BoardSide& side, int16_t flag) {
     held.width = buf.width;
     held.height = buf.height;
 
-    // Most cells look as they did: only those that differ are written and composed again.
-    side.display().copy_changes(0, 0, spielfeld_breite, kShownHeight, buf, 0, kCell);
+    // Most cells look as they did: only those that differ are written and composed again, and
+    // only those written since the last frame are compared.
+    rt::PictureBox& shown = side.display();
+    if (shown.generation() != held.shown_generation) {
+        shown.copy_changes(0, 0, spielfeld_breite, kShownHeight, buf, 0, kCell);
+    } else {
+        for (int y = 2; y <= kLastRow; ++y) {
+            for (int x = 1; x <= spalten;) {
+                if (!held.written[x][y]) {
+                    ++x;
+                    continue;
+                }
+                const int first = x;
+                while (x <= spalten && held.written[x][y]) ++x;
+                const int left = kCell * (first - 1);
+                shown.copy_changes(left, kCell * (y - 2), std::min(kCell * (x - first), spielfeld_breite - left), kCell,
+                                   buf, left, kCell * (y - 1));
+            }
+        }
+    }
+    std::fill(&held.written[0][0], &held.written[0][0] + sizeof held.written / sizeof held.written[0][0], false);
+    held.shown_generation = shown.generation();
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "runtime/pictures.h"
 
@@ -63,11 +64,11 @@ PictureStore::PictureStore() {
                 throw std::invalid_argument("the picture store cannot place " + std::string(file));
             name = name.substr(0, cut);
         }
-        const Image& picture = embedded_picture(file);
+        Image picture = embedded_picture(file);
         rt::PictureBox& box = element(name, index);
         box.place(0, 0, picture.width, picture.height);
         box.Visible = false;
-        box.SetPicture(picture);
+        box.SetPicture(std::move(picture));
     }
     for (const Member& m : kMembers) {
         const int count = m.box ? 1 : (this->*m.set).size();

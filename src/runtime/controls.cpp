@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "runtime/system.h"
 #include "runtime/text.h"
@@ -76,8 +77,8 @@ Image& PictureBox::hDC() {
     return surface_;
 }
 
-void PictureBox::SetPicture(const Image& picture) {
-    surface_ = picture;
+void PictureBox::SetPicture(Image picture) {
+    surface_ = std::move(picture);
     surface_.grow_to(to_int32(Width), to_int32(Height));
     next_generation();
     mark_changed();

@@ -60,7 +60,7 @@ public:
     // The box's picture (with whatever was drawn into it).
     const Image& Picture() const { return surface_; }
     // Takes a copy of another picture; the box keeps its own size.
-    void SetPicture(const Image& picture);
+    void SetPicture(Image picture);
     // Shows what was drawn.
     void Refresh();
     // Copies as BitBlt with SRCCOPY does, block of 32 × 32 by block, writing only the blocks

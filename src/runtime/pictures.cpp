@@ -1,20 +1,15 @@
 #include "runtime/pictures.h"
 
-#include <map>
-#include <string>
 
 #include "runtime/embedded_files.h"
 #include "runtime/png.h"
 
-const Image& embedded_picture(std::string_view name) {
-    static std::map<std::string, Image, std::less<>> decoded;
-    static const Image none;
-    if (auto found = decoded.find(name); found != decoded.end()) return found->second;
+Image embedded_picture(std::string_view name) {
     for (size_t i = 0; i < kEmbeddedPictureCount; ++i) {
         const EmbeddedFile& file = kEmbeddedPictures[i];
-        if (file.name == name) return decoded[std::string(name)] = decode_png(file.data, file.size);
+        if (file.name == name) return decode_png(file.data, file.size);
     }
-    return none;
+    return {};
 }
 
 std::vector<std::string_view> embedded_picture_names() {

@@ -11,7 +11,7 @@
 #include "screens/procedures.h"
 
 namespace {
-const Image& art(const std::string& name) { return embedded_picture("form4/" + name); }
+Image art(const std::string& name) { return embedded_picture("form4/" + name); }
 
 // Seconds played as minutes and seconds in the template "0000:00". The file may have been
 // edited: a time beyond the template shows its largest value, a negative or unreadable one

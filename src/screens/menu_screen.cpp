@@ -12,7 +12,7 @@
 #include "screens/procedures.h"
 
 namespace {
-const Image& art(const std::string& name) { return embedded_picture("form3/" + name); }
+Image art(const std::string& name) { return embedded_picture("form3/" + name); }
 
 // A visible button with its invisible face stores from index `first_face` on.
 void place_set(rt::ControlArray<rt::PictureBox>& set, const char* name, int first_face, double left, double top,

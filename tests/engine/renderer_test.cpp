@@ -275,7 +275,7 @@ TEST_F(RendererTest, FramesDrawnOneAfterAnotherEqualFramesDrawnAfresh) {
         const int side = pick(1, 2);
         SCOPED_TRACE("step " + std::to_string(step));
         for (int n = pick(0, 4); n > 0; --n) board(side)(pick(1, 9), pick(1, 18)) = pick(0, 12);
-        switch (pick(0, 5)) {
+        switch (pick(0, 6)) {
             case 0: {  // a stone on its way down
                 const int16_t x = pick(1, 9), y = pick(1, 17);
                 board(side)(x, y) = static_cast<int16_t>(fall_quelle + pick(0, 31));
@@ -291,6 +291,10 @@ TEST_F(RendererTest, FramesDrawnOneAfterAnotherEqualFramesDrawnAfresh) {
             case 2:  // somebody else draws into the buffer
                 BitBlt((side == 1 ? Form1->Picture1 : Form1->Picture3).hDC(), pick(0, 200), pick(0, 500), 40, 40,
                        Image(40, 40, rgb(1, 2, 3)), 0, 0, SRCCOPY);
+                break;
+            case 4:  // somebody else draws into the visible box (the start rows, the game's end)
+                BitBlt((side == 1 ? Form1->Picture2 : Form1->Picture4).hDC(), pick(0, 200), pick(0, 500), 40, 40,
+                       Image(40, 40, rgb(4, 5, 6)), 0, 0, SRCCOPY);
                 break;
             case 3:  // points float up over board one
                 popup_zeit = pick(0, 20);

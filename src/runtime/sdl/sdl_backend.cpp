@@ -76,6 +76,10 @@ SdlLibraries::SdlLibraries() {
     // The runtime handles the signals itself, the same way for all four (end_on_signals).
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     skip_wayland_without_runtime_folder();
+    // SDL opens an X input method, which reads the locale's whole compose table (some 10 ms
+    // of the start). The game takes keys, never composed text: an empty table will do, unless
+    // the player named one.
+    SDL_setenv("XCOMPOSEFILE", "/dev/null", 0);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
         throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
     if (const std::string refused = refuse_invisible_driver(); !refused.empty()) {
