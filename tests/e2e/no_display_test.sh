@@ -10,8 +10,9 @@ fail() {
     exit 1
 }
 
-# A display number where no X server listens.
-free=99
+# A display number where no X server listens, far above those `xvfb-run -a` hands out from 99
+# up, so that no test starting beside this one takes it meanwhile.
+free=$((5000 + $$ % 1000))
 while [ -e "/tmp/.X11-unix/X$free" ] || [ -e "/tmp/.X$free-lock" ]; do free=$((free + 1)); done
 
 # DISPLAY unset (empty here), then one where nobody answers; and what the message says to each.

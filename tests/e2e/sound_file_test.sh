@@ -27,10 +27,12 @@ for case in "${cases[@]}"; do
 
     "$watch_maps" >"$workdir/maps" &
     watcher=$!
-    for _ in $(seq 50); do grep -q ready "$workdir/maps" && break; sleep 0.1; done
-    SDL_AUDIODRIVER=dummy timeout 10 "$workdir/zandorix" >"$workdir/out.log" 2>&1
+    wait_until 10 grep -q ready "$workdir/maps" || fail "the window watcher did not start"
+    SDL_AUDIODRIVER=dummy timeout 30 "$workdir/zandorix" >"$workdir/out.log" 2>&1
     status=$?
-    sleep 0.3  # the server's last notices reach the watcher
+    # Every map the program caused reaches the watcher before the mark set after it.
+    "$watch_maps" sync
+    wait_until 10 grep -q sync "$workdir/maps" || fail "the window watcher fell silent"
     kill "$watcher"
     wait "$watcher" 2>/dev/null
     watcher=

@@ -125,10 +125,6 @@ TEST_F(ComputerTest, EachBlockDecidesItsBoard) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 struct GateCase {
     const char* name;
     std::vector<std::string> rows;
