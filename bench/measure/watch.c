@@ -8,6 +8,8 @@
  *                                <pid> over <seconds> (a kernel uprobe; needs root) and prints it
  */
 #define _GNU_SOURCE
+#include <unistd.h>
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <linux/perf_event.h>
@@ -18,7 +20,6 @@
 #include <string.h>
 #include <sys/syscall.h>
 #include <time.h>
-#include <unistd.h>
 
 static double now_ms(void) {
     struct timespec t;
@@ -32,8 +33,8 @@ static int screen_lit(Display* display) {
     XWindowAttributes attributes;
     XGetWindowAttributes(display, root, &attributes);
     for (int i = 1; i <= 9; ++i) {
-        XImage* row = XGetImage(display, root, 0, attributes.height * i / 10, (unsigned)attributes.width, 1,
-                                AllPlanes, ZPixmap);
+        XImage* row =
+            XGetImage(display, root, 0, attributes.height * i / 10, (unsigned)attributes.width, 1, AllPlanes, ZPixmap);
         if (!row) continue;
         int lit = 0;
         for (int x = 0; x < attributes.width && !lit; ++x) lit = (XGetPixel(row, x, 0) & 0xFFFFFF) != 0;
@@ -56,7 +57,7 @@ static int start(char** command) {
     const double started = now_ms();
     const pid_t pid = fork();
     if (pid == 0) {
-        dup2(2, 1);  /* our own output is the pid and the time alone */
+        dup2(2, 1); /* our own output is the pid and the time alone */
         execvp(command[0], command);
         perror("watch: exec");
         _exit(127);

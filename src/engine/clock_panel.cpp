@@ -27,9 +27,7 @@ void show_uhr() {
     if (minutes < 1) play_sound(kTick);
     const int first_tile = minutes > 0 ? 0 : kRedTiles;
     // The background holds the colon.
-    const struct {
-        int character, x;
-    } places[] = {{0, 2}, {1, 24}, {3, 56}, {4, 78}};
+    const struct { int character, x; } places[] = {{0, 2}, {1, 24}, {3, 56}, {4, 78}};
     for (const auto& p : places)
         BitBlt(box.hDC(), p.x, 4, 22, 22, store.Picture9[first_tile + digit_value(text[p.character])].Picture(), 0, 0,
                SRCCOPY);

@@ -91,6 +91,7 @@ bool start_cell(int c) { return c >= 1 && c <= 99 && c != feldwert::blockstein; 
 bool pattern_matches(Search& s, const Block& b, int x, int y, int c) {
     for (const CellTest& t : b.pattern) {
         const int px = x + t.dx, py = y + t.dy;
+        // clang-format off
         switch (t.test) {
             case Test::none: return true;
             case Test::same: if (s.B(px, py) != c) return false; break;
@@ -102,6 +103,7 @@ bool pattern_matches(Search& s, const Block& b, int x, int y, int c) {
             case Test::w_lone: if (s.W(px, py) <= 0) return false; break;
             case Test::w_zero: if (s.W(px, py) != 0) return false; break;
         }
+        // clang-format on
     }
     return true;
 }

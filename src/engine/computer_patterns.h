@@ -55,11 +55,11 @@ struct Block {
     int8_t y_first, y_last;  // start rows, scanned from y_first to y_last
     int8_t x_last;           // 0: start columns 1..spalten; else from spalten down to x_last
     std::array<CellTest, 5> pattern;
-    int8_t tx_dx;            // target column relative to x
-    int8_t r_dy;             // first candidate row relative to y
-    int8_t r_top;            // 0: only that row; else rows upward to this one
+    int8_t tx_dx;  // target column relative to x
+    int8_t r_dy;   // first candidate row relative to y
+    int8_t r_top;  // 0: only that row; else rows upward to this one
     uint16_t filter;
-    int8_t target_dy;        // the exchange row relative to the candidate row
+    int8_t target_dy;  // the exchange row relative to the candidate row
     Kind kind;
 };
 

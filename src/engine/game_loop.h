@@ -7,10 +7,10 @@
 struct StepTimes {
     uint32_t computer = 0;  // computer tick
     uint32_t gravity = 0;
-    uint32_t stone1 = 0;    // new stone, board 1
-    uint32_t stone2 = 0;    // new stone, board 2
-    uint32_t meter1 = 0;    // attack-stone meter, board 1
-    uint32_t meter2 = 0;    // attack-stone meter, board 2
+    uint32_t stone1 = 0;  // new stone, board 1
+    uint32_t stone2 = 0;  // new stone, board 2
+    uint32_t meter1 = 0;  // attack-stone meter, board 1
+    uint32_t meter2 = 0;  // attack-stone meter, board 2
 };
 
 // The start of a game loop: every step time and the clock second begin now.

@@ -21,6 +21,7 @@ GameScreen::GameScreen() {
     };
     // In stacking order, lowest first: the "Pause" caption lies behind the player's board, and
     // the panels lie over the boards' top edge. Buffers and drawing sources are never seen.
+    // clang-format off
     const Box boxes[] = {
         {Picture20, 150, 285, 106, 31, "picture20", true},
         {Picture1, 88, 32, 240, 576, nullptr, false},
@@ -45,6 +46,7 @@ GameScreen::GameScreen() {
         {Picture10, 270, 0, 262, 32, "picture10", true},
         {Picture19, 694, -1, 106, 31, "picture19", true},
     };
+    // clang-format on
 
     // The lines lie under every box.
     const uint32_t line_colour = rgb(96, 112, 160);

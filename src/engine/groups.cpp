@@ -13,10 +13,10 @@
 namespace {
 // What a group does differently on the two boards.
 struct GroupTwin {
-    int16_t sound;     // slot of a group
-    int tile;          // progress tile: store cell tile of this colour
-    int16_t leader;    // fuehrung while this side leads
-    bool scores;       // points, popup and score: the player's board only
+    int16_t sound;   // slot of a group
+    int tile;        // progress tile: store cell tile of this colour
+    int16_t leader;  // fuehrung while this side leads
+    bool scores;     // points, popup and score: the player's board only
 };
 constexpr GroupTwin kTwin1{1, 1, 352, true};
 constexpr GroupTwin kTwin2{12, 4, 416, false};
@@ -24,8 +24,7 @@ constexpr int16_t kLeadSound = 11;
 
 // Attack stones never form a group.
 bool farbstein(int v) {
-    return feldwert::settled(v) && v != feldwert::blockstein && v != feldwert::reihenstein &&
-           v != feldwert::kreuzstein;
+    return feldwert::settled(v) && v != feldwert::blockstein && v != feldwert::reihenstein && v != feldwert::kreuzstein;
 }
 
 struct Cell {
@@ -81,10 +80,8 @@ struct Scan {
 
 void send_attack(BoardSide& target, int16_t zellen) {
     const int16_t ii = attack_kind(zellen);
-    if (target.number == 1)
-        neuer_stein1(ii);
-    else
-        neuer_stein2(ii);
+    if (target.number == 1) neuer_stein1(ii);
+    else neuer_stein2(ii);
 }
 
 void add_progress_tile(const GroupTwin& twin) {

@@ -111,10 +111,8 @@ void next_level() {
     Form1->Picture13.SetPicture(Form2->Picture13.Picture());
     Form1->Picture13.Refresh();
 
-    if (fuehrung == 352)
-        player_wins();
-    else
-        computer_wins();
+    if (fuehrung == 352) player_wins();
+    else computer_wins();
 
     level = level + 1;
     next_level_values();

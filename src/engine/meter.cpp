@@ -63,9 +63,8 @@ void remove_one(BoardSide& side) {
 }
 
 void tick(BoardSide& side, void (*delete_one_of_side)()) {
-    const int n = count_in_play(side.board, [](const spielfeld& b, int x, int y) {
-        return b(x, y) == feldwert::blockstein;
-    });
+    const int n =
+        count_in_play(side.board, [](const spielfeld& b, int x, int y) { return b(x, y) == feldwert::blockstein; });
     side.zuwachs = side.zuwachs + zuwachs_beschl;
     side.schwelle = side.schwelle + side.zuwachs;
     if (side.schwelle > skala) side.schwelle = skala;

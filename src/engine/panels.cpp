@@ -63,7 +63,8 @@ void show_speed_of(const BoardSide& side) {
     const PictureStore& store = Form2.get();
     rt::PictureBox& box = Form1->Picture11[side.number - 1];
     const Image& lit = store.Picture11[0].Picture();
-    for (int j = 1; j <= 3; ++j) BitBlt(box.hDC(), 0, 32 * (j - 1), 32, 32, store.Picture11[1].Picture(), 0, 0, SRCCOPY);
+    for (int j = 1; j <= 3; ++j)
+        BitBlt(box.hDC(), 0, 32 * (j - 1), 32, 32, store.Picture11[1].Picture(), 0, 0, SRCCOPY);
     if (tempo_klasse >= 1 && tempo_klasse <= 3) {
         const int16_t* steps = tempo[tempo_klasse];
         for (int step = 1; step <= 3; ++step) {

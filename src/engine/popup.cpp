@@ -50,7 +50,8 @@ void show_points(int16_t Index, int16_t index2) {
     if (Index == 0 || Index == 1) {
         const int colour = Index == 0 ? 0 : kOrange;
         const int n = std::min<int>(static_cast<int>(points.size()), kMaxPointDigits);
-        for (int k = 1; k <= n; ++k) sprite(buffer, at(k), y_points, digit(colour, points[k - 1]), digit_mask(points[k - 1]));
+        for (int k = 1; k <= n; ++k)
+            sprite(buffer, at(k), y_points, digit(colour, points[k - 1]), digit_mask(points[k - 1]));
     }
 
     if (v > 0) {

@@ -19,7 +19,7 @@ bool in(int v, int low, int high) { return v >= low && v <= high; }
 
 // The tile each cell of the buffer gets in this frame; only the last one set for a cell shows,
 // since every tile covers its cell whole. A cell without one keeps what the buffer held.
-using CellTiles = const Image* [spielfeld::kColumns][spielfeld::kRows];
+using CellTiles = const Image * [spielfeld::kColumns][spielfeld::kRows];
 
 // What each board's buffer holds, cell by cell: the tile draw_tiles put there last, or none
 // where something else drew over it since. Most cells keep their tile from frame to frame,
@@ -28,8 +28,8 @@ using CellTiles = const Image* [spielfeld::kColumns][spielfeld::kRows];
 struct TilesHeld {
     const Image* cells[spielfeld::kColumns][spielfeld::kRows] = {};
     bool written[spielfeld::kColumns][spielfeld::kRows] = {};  // since the last copy to the box
-    uint64_t generation = 0;  // the buffer's, when these notes were last right
-    uint64_t shown_generation = 0;  // the visible box's, after the last copy
+    uint64_t generation = 0;                                   // the buffer's, when these notes were last right
+    uint64_t shown_generation = 0;                             // the visible box's, after the last copy
     int width = 0, height = 0;
 
     void forget() {
@@ -38,8 +38,10 @@ struct TilesHeld {
     }
     // Forgets the cells that the w × h pixels at (px, py) of the buffer reach into.
     void forget(int px, int py, int w, int h) {
-        const int first_x = std::max(1, px / kCell + 1), last_x = std::min(spielfeld::kColumns - 1, (px + w - 1) / kCell + 1);
-        const int first_y = std::max(1, py / kCell + 1), last_y = std::min(spielfeld::kRows - 1, (py + h - 1) / kCell + 1);
+        const int first_x = std::max(1, px / kCell + 1),
+                  last_x = std::min(spielfeld::kColumns - 1, (px + w - 1) / kCell + 1);
+        const int first_y = std::max(1, py / kCell + 1),
+                  last_y = std::min(spielfeld::kRows - 1, (py + h - 1) / kCell + 1);
         for (int x = first_x; x <= last_x; ++x)
             for (int y = first_y; y <= last_y; ++y) {
                 cells[x][y] = nullptr;
@@ -123,7 +125,7 @@ void effect_step(BoardSide& side, const PictureStore& store, CellTiles& tiles, i
     if (frame + 1 < 3) return;
 
     b(x, y) = blockstein;
-    const bool left = x > 1, right = x < spalten, up = y > 1, down = y < kLastRow;
+    const bool left = x > 1, right = x<spalten, up = y> 1, down = y < kLastRow;
     switch (kind) {
         case 0:
             if (right) pass_effect_sideways(b, x + 1, y, effekt_rechts);

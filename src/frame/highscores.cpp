@@ -32,7 +32,8 @@ HighscoreEntry stored(const HighscoreSlot& s) {
 
 void highscore_laden() {
     // Whatever the file lacks keeps its default entry.
-    for (int line = 1; line <= kHighscoreLines; ++line) store(highscore_slot(line), default_entry(highscore_slot(line)));
+    for (int line = 1; line <= kHighscoreLines; ++line)
+        store(highscore_slot(line), default_entry(highscore_slot(line)));
 
     const std::string path = highscore_path();
     if (!FileExists(path)) return;
@@ -61,7 +62,8 @@ void highscore_laden() {
 
 void highscore_speichern() {
     HighscoreLines entries;
-    for (int line = 1; line <= kHighscoreLines; ++line) entries[static_cast<size_t>(line - 1)] = stored(highscore_slot(line));
+    for (int line = 1; line <= kHighscoreLines; ++line)
+        entries[static_cast<size_t>(line - 1)] = stored(highscore_slot(line));
     std::string error;
     if (!replace_file(highscore_path(), encode_highscore_file(entries), error)) {
         std::fprintf(stderr, "zandorix: the high scores were not saved (%s); %s is unchanged\n", error.c_str(),

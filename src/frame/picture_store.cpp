@@ -19,13 +19,20 @@ struct Member {
     Box box = nullptr;
 };
 const Member kMembers[] = {
-    {"picture1", &PictureStore::Picture1},    {"picture2", &PictureStore::Picture2},
-    {"picture4", &PictureStore::Picture4},    {"picture5", &PictureStore::Picture5},
-    {"picture6", &PictureStore::Picture6},    {"picture7", &PictureStore::Picture7},
-    {"picture8", &PictureStore::Picture8},    {"picture9", &PictureStore::Picture9},
-    {"picture10", &PictureStore::Picture10},  {"picture11", &PictureStore::Picture11},
-    {"picture12", &PictureStore::Picture12},  {"picture13", nullptr, &PictureStore::Picture13},
-    {"picture14", nullptr, &PictureStore::Picture14}, {"picture15", &PictureStore::Picture15},
+    {"picture1", &PictureStore::Picture1},
+    {"picture2", &PictureStore::Picture2},
+    {"picture4", &PictureStore::Picture4},
+    {"picture5", &PictureStore::Picture5},
+    {"picture6", &PictureStore::Picture6},
+    {"picture7", &PictureStore::Picture7},
+    {"picture8", &PictureStore::Picture8},
+    {"picture9", &PictureStore::Picture9},
+    {"picture10", &PictureStore::Picture10},
+    {"picture11", &PictureStore::Picture11},
+    {"picture12", &PictureStore::Picture12},
+    {"picture13", nullptr, &PictureStore::Picture13},
+    {"picture14", nullptr, &PictureStore::Picture14},
+    {"picture15", &PictureStore::Picture15},
 };
 
 constexpr std::string_view kFolder = "form2/";
@@ -39,8 +46,7 @@ std::string file_name(std::string_view set, int index) {
 
 rt::PictureBox& PictureStore::element(std::string_view set, int index) {
     const auto m = std::ranges::find(kMembers, set, &Member::name);
-    if (m == std::end(kMembers))
-        throw std::invalid_argument("the picture store has no set " + std::string(set));
+    if (m == std::end(kMembers)) throw std::invalid_argument("the picture store has no set " + std::string(set));
     if (m->box) {
         if (index != -1) throw std::out_of_range(std::string(set) + " is a single picture, not a set");
         return this->*m->box;

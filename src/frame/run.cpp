@@ -14,13 +14,11 @@ void shut_down_after_error() {
         programm_beenden();
     } catch (const rt::ProgramEnd&) {
         return;
-    } catch (...) {
-    }
+    } catch (...) {}
     // The shutdown itself failed part way: the display at least goes back.
     try {
         aufloesung_setzen(alte_breite, alte_hoehe);
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 }  // namespace
 

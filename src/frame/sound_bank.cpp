@@ -15,9 +15,23 @@ struct SoundSlot {
 // In load order. Slot 12 is a second buffer of "1.wav", so that both boards' groups can sound
 // together; "12.wav" to "15.wav" go to slots 13, 15, 14, 16.
 constexpr std::array<SoundSlot, 17> kSlots = {{
-    {0, "0.wav"},   {1, "1.wav"},   {2, "2.wav"},   {3, "3.wav"},   {4, "4.wav"},   {5, "5.wav"},
-    {6, "6.wav"},   {7, "7.wav"},   {8, "8.wav"},   {9, "9.wav"},   {10, "10.wav"}, {11, "11.wav"},
-    {12, "1.wav"},  {13, "12.wav"}, {15, "13.wav"}, {14, "14.wav"}, {16, "15.wav"},
+    {0, "0.wav"},
+    {1, "1.wav"},
+    {2, "2.wav"},
+    {3, "3.wav"},
+    {4, "4.wav"},
+    {5, "5.wav"},
+    {6, "6.wav"},
+    {7, "7.wav"},
+    {8, "8.wav"},
+    {9, "9.wav"},
+    {10, "10.wav"},
+    {11, "11.wav"},
+    {12, "1.wav"},
+    {13, "12.wav"},
+    {15, "13.wav"},
+    {14, "14.wav"},
+    {16, "15.wav"},
 }};
 constexpr int16_t kSlotCount = 17;
 }  // namespace

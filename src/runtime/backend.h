@@ -7,17 +7,16 @@
 
 // Windows virtual-key numbers, which the game's key handling is written in.
 namespace vk {
-constexpr int Back = 0x08, Return = 0x0D, Escape = 0x1B, Space = 0x20, PageUp = 0x21,
-              PageDown = 0x22, Left = 0x25, Up = 0x26, Right = 0x27, Down = 0x28,
-              Delete = 0x2E, A = 0x41, P = 0x50, Z = 0x5A;
+constexpr int Back = 0x08, Return = 0x0D, Escape = 0x1B, Space = 0x20, PageUp = 0x21, PageDown = 0x22, Left = 0x25,
+              Up = 0x26, Right = 0x27, Down = 0x28, Delete = 0x2E, A = 0x41, P = 0x50, Z = 0x5A;
 }
 
 struct InputEvent {
     enum class Kind { KeyDown, KeyUp, MouseMove, MouseDown, MouseUp, Exposed, Quit };
     Kind kind = Kind::Quit;
-    int key = 0;       // virtual-key number for key events
-    int x = 0, y = 0;  // pointer position in pixels of the 800 × 600 screen
-    int button = 1;    // 1 left, 2 right, 4 middle
+    int key = 0;          // virtual-key number for key events
+    int x = 0, y = 0;     // pointer position in pixels of the 800 × 600 screen
+    int button = 1;       // 1 left, 2 right, 4 middle
     bool repeat = false;  // a key held down that the keyboard repeats
 };
 

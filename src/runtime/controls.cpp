@@ -104,7 +104,9 @@ void PictureBox::copy_changes(int dx, int dy, int w, int h, const Image& src, in
         copied_columns_ = columns;
         any_copied_ = false;
     }
-    auto source = [&](int x, int y) { return &src.pixels[static_cast<size_t>(y - dy + sy) * src.width + (x - dx + sx)]; };
+    auto source = [&](int x, int y) {
+        return &src.pixels[static_cast<size_t>(y - dy + sy) * src.width + (x - dx + sx)];
+    };
     std::vector<bool> differs;
     for (int band = dy / kBlock * kBlock; band < dy + h; band += kBlock) {
         const int top = std::max(band, dy), bottom = std::min(band + kBlock, dy + h);
@@ -118,7 +120,8 @@ void PictureBox::copy_changes(int dx, int dy, int w, int h, const Image& src, in
             for (int b = first; b <= last; ++b) {
                 if (differs[static_cast<size_t>(b - first)]) continue;
                 const int left = std::max(b * kBlock, dx), right = std::min((b + 1) * kBlock, dx + w);
-                if (std::memcmp(&surface_.at(left, row), source(left, row), sizeof(uint32_t) * static_cast<size_t>(right - left)) != 0)
+                if (std::memcmp(&surface_.at(left, row), source(left, row),
+                                sizeof(uint32_t) * static_cast<size_t>(right - left)) != 0)
                     differs[static_cast<size_t>(b - first)] = any = true;
             }
         }
@@ -127,7 +130,8 @@ void PictureBox::copy_changes(int dx, int dy, int w, int h, const Image& src, in
             if (!differs[static_cast<size_t>(b - first)]) continue;
             const int left = std::max(b * kBlock, dx), right = std::min((b + 1) * kBlock, dx + w);
             for (int row = top; row < bottom; ++row)
-                std::memcpy(&surface_.at(left, row), source(left, row), sizeof(uint32_t) * static_cast<size_t>(right - left));
+                std::memcpy(&surface_.at(left, row), source(left, row),
+                            sizeof(uint32_t) * static_cast<size_t>(right - left));
             copied_[static_cast<size_t>(band / kBlock) * static_cast<size_t>(columns) + static_cast<size_t>(b)] = true;
         }
         any_copied_ = true;
@@ -167,14 +171,17 @@ void PictureBox::collect_changes(int origin_x, int origin_y, std::vector<Rect>& 
     }
     surface_.grow_to(w, h);
     // A surface that grew since has other blocks: compared whole.
-    if (copied_columns_ * kBlock < w || copied_.size() * kBlock < static_cast<size_t>(copied_columns_) * static_cast<size_t>(h))
+    if (copied_columns_ * kBlock < w ||
+        copied_.size() * kBlock < static_cast<size_t>(copied_columns_) * static_cast<size_t>(h))
         changed_ = true;
     if (!changed_) {
         // Only copy_changes drew: the blocks it wrote are what changed.
         for (int by = 0; by < h; by += kBlock)
             for (int bx = 0; bx < w; bx += kBlock)
-                if (copied_[static_cast<size_t>(by / kBlock) * static_cast<size_t>(copied_columns_) + static_cast<size_t>(bx / kBlock)])
-                    accept_block(bx, by, std::min(kBlock, w - bx), std::min(kBlock, h - by), origin_x, origin_y, damage);
+                if (copied_[static_cast<size_t>(by / kBlock) * static_cast<size_t>(copied_columns_) +
+                            static_cast<size_t>(bx / kBlock)])
+                    accept_block(bx, by, std::min(kBlock, w - bx), std::min(kBlock, h - by), origin_x, origin_y,
+                                 damage);
         copied_.assign(copied_.size(), false);
         any_copied_ = false;
         return;
@@ -189,7 +196,8 @@ void PictureBox::collect_changes(int origin_x, int origin_y, std::vector<Rect>& 
         const int bh = std::min(kBlock, h - by);
         differs.assign(static_cast<size_t>((w + kBlock - 1) / kBlock), false);
         for (int row = by; row < by + bh; ++row) {
-            if (std::memcmp(&surface_.at(0, row), &composed_.at(0, row), sizeof(uint32_t) * static_cast<size_t>(w)) == 0)
+            if (std::memcmp(&surface_.at(0, row), &composed_.at(0, row), sizeof(uint32_t) * static_cast<size_t>(w)) ==
+                0)
                 continue;
             for (int bx = 0; bx < w; bx += kBlock) {
                 const size_t bytes = sizeof(uint32_t) * static_cast<size_t>(std::min(kBlock, w - bx));
@@ -198,7 +206,8 @@ void PictureBox::collect_changes(int origin_x, int origin_y, std::vector<Rect>& 
             }
         }
         for (int bx = 0; bx < w; bx += kBlock)
-            if (differs[static_cast<size_t>(bx / kBlock)]) accept_block(bx, by, std::min(kBlock, w - bx), bh, origin_x, origin_y, damage);
+            if (differs[static_cast<size_t>(bx / kBlock)])
+                accept_block(bx, by, std::min(kBlock, w - bx), bh, origin_x, origin_y, damage);
     }
 }
 
@@ -294,8 +303,14 @@ void Line::draw(Image& frame, int origin_x, int origin_y, const Rect& clip) {
             frame.at(px, py) = BorderColor;
         if (x == X2 && y == Y2) break;
         const int twice = 2 * error;
-        if (twice >= dy) { error += dy; x += sx; }
-        if (twice <= dx) { error += dx; y += sy; }
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
     }
 }
 }  // namespace rt

@@ -84,7 +84,8 @@ Rect placed(const Rect& r, int origin_x, int origin_y) {
     const int64_t right = std::clamp<int64_t>(x + std::max(r.w, 0), 0, Desktop::kWidth);
     const int64_t bottom = std::clamp<int64_t>(y + std::max(r.h, 0), 0, Desktop::kHeight);
     if (right <= left || bottom <= top) return {};
-    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left), static_cast<int>(bottom - top)};
+    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+            static_cast<int>(bottom - top)};
 }
 }  // namespace
 
@@ -125,8 +126,7 @@ void Desktop::merge_damage() {
     for (const Rect& r : damage_) {
         if (!merged.empty() && merged.back().y == r.y && merged.back().h == r.h && r.x <= merged.back().right())
             merged.back() = bounding(merged.back(), r);
-        else
-            merged.push_back(r);
+        else merged.push_back(r);
     }
     // What lies inside another rectangle is composed and sent with it.
     std::vector<Rect> kept;
@@ -146,8 +146,7 @@ void Desktop::compose_region(const Rect& region) {
                          bottom->Height >= kHeight && bottom->background.width >= kWidth &&
                          bottom->background.height >= kHeight;
     if (!covered)
-        for (int y = region.y; y < region.bottom(); ++y)
-            std::fill_n(&frame_.at(region.x, y), region.w, 0u);
+        for (int y = region.y; y < region.bottom(); ++y) std::fill_n(&frame_.at(region.x, y), region.w, 0u);
     for (Form* form : shown_) {
         const int fx = to_int32(form->Left), fy = to_int32(form->Top);
         const Rect back = intersection(region, {fx, fy, std::min(form->Width, form->background.width),

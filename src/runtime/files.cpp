@@ -1,10 +1,10 @@
 #include "runtime/files.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 
 namespace {
@@ -37,8 +37,7 @@ void sync_folder(const std::string& path) {
 }
 }  // namespace
 
-bool read_file_start(const std::string& path, size_t max_bytes, std::string& bytes, bool& whole,
-                     std::string& error) {
+bool read_file_start(const std::string& path, size_t max_bytes, std::string& bytes, bool& whole, std::string& error) {
     bytes.clear();
     whole = false;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

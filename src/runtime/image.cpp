@@ -4,8 +4,7 @@
 #include <cstring>
 
 Image::Image(int w, int h, uint32_t fill_colour)
-    : width(std::max(w, 0)), height(std::max(h, 0)),
-      pixels(static_cast<size_t>(width) * height, fill_colour) {}
+    : width(std::max(w, 0)), height(std::max(h, 0)), pixels(static_cast<size_t>(width) * height, fill_colour) {}
 
 Rect intersection(const Rect& a, const Rect& b) {
     const int x = std::max(a.x, b.x), y = std::max(a.y, b.y);
@@ -20,7 +19,8 @@ Rect bounding(const Rect& a, const Rect& b) {
     const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
     // Wider than an int reaches, it holds at least every pixel there is.
     const int64_t r = std::max(a.right(), b.right()), d = std::max(a.bottom(), b.bottom());
-    return {x, y, static_cast<int>(std::min<int64_t>(r - x, INT32_MAX)), static_cast<int>(std::min<int64_t>(d - y, INT32_MAX))};
+    return {x, y, static_cast<int>(std::min<int64_t>(r - x, INT32_MAX)),
+            static_cast<int>(std::min<int64_t>(d - y, INT32_MAX))};
 }
 
 void Image::fill(uint32_t colour) { std::fill(pixels.begin(), pixels.end(), colour); }
@@ -57,8 +57,16 @@ bool clip_copy(const Image& dst, int& dx, int& dy, int& w, int& h, const Image& 
     // lies within both images.
     auto clip = [](int& from, int& to, int& len, int limit_from, int limit_to) {
         int64_t f = from, t = to, l = len;
-        if (f < 0) { l += f; t -= f; f = 0; }
-        if (t < 0) { l += t; f -= t; t = 0; }
+        if (f < 0) {
+            l += f;
+            t -= f;
+            f = 0;
+        }
+        if (t < 0) {
+            l += t;
+            f -= t;
+            t = 0;
+        }
         l = std::min({l, limit_from - f, limit_to - t});
         if (l <= 0) return false;
         from = static_cast<int>(f);

@@ -1,6 +1,5 @@
 #include "runtime/pictures.h"
 
-
 #include "runtime/embedded_files.h"
 #include "runtime/png.h"
 

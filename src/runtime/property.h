@@ -23,9 +23,13 @@ public:
     operator const T&() const { return value_; }  // NOLINT
     const T& get() const { return value_; }
     template <class U>
-    Prop& operator+=(const U& d) { return *this = value_ + d; }
+    Prop& operator+=(const U& d) {
+        return *this = value_ + d;
+    }
     template <class U>
-    Prop& operator-=(const U& d) { return *this = value_ - d; }
+    Prop& operator-=(const U& d) {
+        return *this = value_ - d;
+    }
 
 private:
     T value_{};

@@ -28,8 +28,8 @@ void Scaler::fit(int frame_width, int frame_height, int window_width, int window
     frame_width_ = frame_width;
     frame_height_ = frame_height;
     // The fuller side fills the window, the other is centred between black bars.
-    const double scale = std::min(static_cast<double>(window_width) / frame_width,
-                                  static_cast<double>(window_height) / frame_height);
+    const double scale =
+        std::min(static_cast<double>(window_width) / frame_width, static_cast<double>(window_height) / frame_height);
     const int w = std::clamp(static_cast<int>(std::floor(frame_width * scale + 1e-9)), 1, std::max(1, window_width));
     const int h = std::clamp(static_cast<int>(std::floor(frame_height * scale + 1e-9)), 1, std::max(1, window_height));
     shown_ = {(window_width - w) / 2, (window_height - h) / 2, w, h};

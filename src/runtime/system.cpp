@@ -127,8 +127,8 @@ bool quit_requested() {
 void honour_quit() {
     if (!quit_requested()) return;
     auto& queue = state().queue;
-    queue.erase(std::find_if(queue.begin(), queue.end(),
-                             [](const InputEvent& e) { return e.kind == InputEvent::Kind::Quit; }));
+    queue.erase(
+        std::find_if(queue.begin(), queue.end(), [](const InputEvent& e) { return e.kind == InputEvent::Kind::Quit; }));
     state().quit_queued = false;
     if (state().quit_handler) state().quit_handler();
     else EndProgram();
@@ -235,9 +235,7 @@ float Rnd() {
     return static_cast<float>(rt::state().random() >> 8) * (1.0f / 16777216.0f);
 }
 
-void Randomize() {
-    rt::state().random.seed(rt::backend().clock_seed());
-}
+void Randomize() { rt::state().random.seed(rt::backend().clock_seed()); }
 
 void Randomize(uint32_t seed) { rt::state().random.seed(seed); }
 

@@ -20,7 +20,10 @@ public:
     void key_down(int key) { key_down(key, clock); }
     void key_up(int key) { key_up(key, clock); }
     // A quick press and release, both before the next poll.
-    void tap(int key) { key_down(key); key_up(key); }
+    void tap(int key) {
+        key_down(key);
+        key_up(key);
+    }
     void mouse_move(int x, int y);
     void click(int x, int y);
     void close_window();
@@ -37,7 +40,7 @@ public:
     std::vector<int> sounds_released;
     std::vector<DisplaySize> display_changes;
     int pointer_x = -1, pointer_y = -1;
-    Image frame;  // the last frame shown
+    Image frame;                // the last frame shown
     std::vector<Rect> changed;  // the rectangles it sent
     int frames_shown = 0;
     bool keep_frames = true;  // long replays look at the game's state, not at frames

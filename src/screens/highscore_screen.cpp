@@ -83,9 +83,7 @@ void HighscoreScreen::Form_Load() { Picture2[0].SetPicture(Picture2[1].Picture()
 
 void HighscoreScreen::Form_QueryUnload(int16_t&, int16_t) {}
 
-void HighscoreScreen::Form_MouseMove(int16_t, int16_t, float, float) {
-    Picture2[0].SetPicture(Picture2[1].Picture());
-}
+void HighscoreScreen::Form_MouseMove(int16_t, int16_t, float, float) { Picture2[0].SetPicture(Picture2[1].Picture()); }
 
 void HighscoreScreen::Picture2_MouseMove() { Picture2[0].SetPicture(Picture2[2].Picture()); }
 

@@ -2,8 +2,8 @@
  * ever showed a window, however briefly. Prints "ready" once it watches.
  * With the argument "sync" it only marks the root window: a watcher prints "sync" once it has
  * printed every map that came before the mark. */
-#include <X11/Xlib.h>
 #include <X11/Xatom.h>
+#include <X11/Xlib.h>
 #include <stdio.h>
 #include <string.h>
 

@@ -28,8 +28,12 @@ TEST_F(ClockPanelTest, ShowsMinutesAndSecondsRedWithATickInTheLastMinute) {
         int colour;
         int16_t left_after;
     } cases[] = {
-        {600, "10:00", kGreen, 600}, {60, "01:00", kGreen, 60}, {59, "00:59", kRed, 59},
-        {0, "00:00", kRed, 0},       {-46, "00:00", kRed, 0},   {1805, "30:05", kGreen, 1805},
+        {600, "10:00", kGreen, 600},
+        {60, "01:00", kGreen, 60},
+        {59, "00:59", kRed, 59},
+        {0, "00:00", kRed, 0},
+        {-46, "00:00", kRed, 0},
+        {1805, "30:05", kGreen, 1805},
         // A clock of 100 minutes and more keeps its last two minute digits, still green.
         {6005, "00:05", kGreen, 6005},
     };

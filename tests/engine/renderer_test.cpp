@@ -270,7 +270,9 @@ TEST_F(RendererTest, VisibleBoxShowsRowsTwoToEighteenOfTheBuffer) {
 // as one drawn from nothing would, whatever moved, blinked, fell or was drawn over in between.
 TEST_F(RendererTest, FramesDrawnOneAfterAnotherEqualFramesDrawnAfresh) {
     std::mt19937 random(11);
-    auto pick = [&](int low, int high) { return static_cast<int16_t>(low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1))); };
+    auto pick = [&](int low, int high) {
+        return static_cast<int16_t>(low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1)));
+    };
     for (int step = 0; step < 400; ++step) {
         const int side = pick(1, 2);
         SCOPED_TRACE("step " + std::to_string(step));

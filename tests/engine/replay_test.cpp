@@ -30,8 +30,8 @@ class ScriptedPlayer {
 public:
     explicit ScriptedPlayer(uint32_t seed) : state_(seed * 2654435761u + 1) {}
     void schedule(rt::TestBackend& backend, uint32_t from, uint32_t until) {
-        static constexpr int keys[] = {vk::Left, vk::Right, vk::Up, vk::Down, vk::Space, vk::Space,
-                                       vk::Space, vk::Left, vk::Right, vk::Down, vk::PageUp, vk::PageDown};
+        static constexpr int keys[] = {vk::Left,  vk::Right, vk::Up,    vk::Down, vk::Space,  vk::Space,
+                                       vk::Space, vk::Left,  vk::Right, vk::Down, vk::PageUp, vk::PageDown};
         for (uint32_t at = from + next(150, 400); at < until; at += next(150, 400)) {
             const int key = keys[next(0, static_cast<int>(std::size(keys)) - 1)];
             backend.key_down(key, at);
@@ -49,9 +49,9 @@ private:
 
 std::string snapshot(uint32_t at) {
     std::ostringstream out;
-    out << "t=" << at << " restzeit=" << restzeit << " punkte=" << CStr(gesamtpunkte)
-        << " gruppen=" << gruppen1 << "/" << gruppen2 << " fuehrung=" << fuehrung << " cursor=" << pos_x1 << ","
-        << pos_y1 << " " << pos_x2 << "," << pos_y2 << "\n";
+    out << "t=" << at << " restzeit=" << restzeit << " punkte=" << CStr(gesamtpunkte) << " gruppen=" << gruppen1 << "/"
+        << gruppen2 << " fuehrung=" << fuehrung << " cursor=" << pos_x1 << "," << pos_y1 << " " << pos_x2 << ","
+        << pos_y2 << "\n";
     for (int y = 1; y <= 18; ++y) {
         for (const spielfeld* board : {&spielfeld1, &spielfeld2}) {
             for (int x = 1; x <= spalten; ++x) out << ' ' << (*board)(x, y);

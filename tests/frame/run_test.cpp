@@ -1,3 +1,5 @@
+#include "frame/run.h"
+
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -5,7 +7,6 @@
 #include "engine/game_screen.h"
 #include "frame/picture_store.h"
 #include "frame/procedures.h"
-#include "frame/run.h"
 #include "support/game_test.h"
 #include "support/menu_player.h"
 #include "support/temp_folder.h"

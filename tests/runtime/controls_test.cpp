@@ -1,8 +1,9 @@
+#include "runtime/controls.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "runtime/controls.h"
 #include "runtime/system.h"
 #include "runtime/test_backend.h"
 #include "support/sample_screen.h"

@@ -1,3 +1,5 @@
+#include "runtime/desktop.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -5,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "runtime/desktop.h"
 #include "runtime/form.h"
 #include "runtime/system.h"
 #include "runtime/tool_tip.h"
@@ -33,15 +34,15 @@ TEST_F(Desktop, MouseEventsGoToTheTopmostScreenAndControlUnderThePointer) {
     Other->Show();
     Sample->Left = 100;
     Sample->Show();
-    backend.click(115, 15);  // Sample's button: x 110..160, y 10..30
+    backend.click(115, 15);       // Sample's button: x 110..160, y 10..30
     backend.mouse_move(150, 60);  // Sample's background
     DoEvents();
     backend.mouse_move(20, 20);  // only Other lies there: its button
     DoEvents();
-    backend.click(190, 90);       // Sample's background takes no click
+    backend.click(190, 90);  // Sample's background takes no click
     DoEvents();
     EXPECT_EQ(screen_events, (std::vector<std::string>{"load", "load", "move 5,5", "click 0", "form move 50,60",
-                                                "move 10,10", "form move 90,90"}));
+                                                       "move 10,10", "form move 90,90"}));
 }
 
 TEST_F(Desktop, HiddenControlsTakeNoEvents) {
@@ -184,18 +185,24 @@ TEST_F(DesktopTest, ACopyOfAWholeBoardSendsOnlyTheCellsThatDiffer) {
     const Case cases[] = {
         {"the same board again", [this] { copy_cell(3, 4, rgb(10, 10, 10)); }, {}},
         {"one cell", [this] { copy_cell(3, 4, rgb(200, 0, 0)); }, {{56 + 3 * 32, 24 + 4 * 32, 32, 32}}},
-        {"two cells in a row", [this] {
+        {"two cells in a row",
+         [this] {
              copy_cell(5, 7, rgb(0, 200, 0));
              copy_cell(6, 7, rgb(0, 0, 200));
-         }, {{56 + 5 * 32, 24 + 7 * 32, 64, 32}}},
-        {"a cell copied and drawn back alike", [this] {
+         },
+         {{56 + 5 * 32, 24 + 7 * 32, 64, 32}}},
+        {"a cell copied and drawn back alike",
+         [this] {
              copy_cell(0, 0, rgb(1, 1, 1));
              draw_cell(0, 0, rgb(10, 10, 10));
-         }, {}},
-        {"a copy after a draw into the box", [this] {
+         },
+         {}},
+        {"a copy after a draw into the box",
+         [this] {
              draw_cell(8, 16, rgb(9, 9, 9));
              copy_cell(0, 1, rgb(9, 9, 9));
-         }, {{56, 24 + 32, 32, 32}, {56 + 8 * 32, 24 + 16 * 32, 32, 32}}},
+         },
+         {{56, 24 + 32, 32, 32}, {56 + 8 * 32, 24 + 16 * 32, 32, 32}}},
     };
     for (const Case& c : cases) {
         ASSERT_EQ(show(), 0) << c.name;
@@ -210,10 +217,13 @@ TEST_F(DesktopTest, ACopyOfAWholeBoardSendsOnlyTheCellsThatDiffer) {
 
 TEST_F(DesktopTest, CopyChangesLeavesThePixelsBitBltWould) {
     std::mt19937 random(5);
-    auto pick = [&](int low, int high) { return low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1)); };
+    auto pick = [&](int low, int high) {
+        return low + static_cast<int>(random() % static_cast<unsigned>(high - low + 1));
+    };
     for (int step = 0; step < 200; ++step) {
         Image source(pick(1, 400), pick(1, 600));
-        for (uint32_t& p : source.pixels) p = random() % 4 == 0 ? static_cast<uint32_t>(random() & 0xFFFFFF) : rgb(10, 10, 10);
+        for (uint32_t& p : source.pixels)
+            p = random() % 4 == 0 ? static_cast<uint32_t>(random() & 0xFFFFFF) : rgb(10, 10, 10);
         const int dx = pick(-40, 300), dy = pick(-40, 560), w = pick(0, 320), h = pick(0, 580);
         const int sx = pick(-40, 100), sy = pick(-40, 100);
         Image expected = Board->board.Picture();

@@ -3,8 +3,8 @@
 #include <functional>
 
 #include "engine/board.h"
-#include "frame/state.h"
 #include "frame/procedures.h"
+#include "frame/state.h"
 #include "support/game_test.h"
 
 namespace {

@@ -1,10 +1,11 @@
+#include "runtime/form.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "runtime/desktop.h"
-#include "runtime/form.h"
 #include "support/sample_screen.h"
 
 namespace {

@@ -1,8 +1,8 @@
+#include "runtime/image.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
-
-#include "runtime/image.h"
 
 namespace {
 constexpr uint32_t kRed = rgb(255, 0, 0);
@@ -80,7 +80,7 @@ TEST(BitBlt, WithinOneImageReadsTheSourceBeforeWriting) {
         const char* name;
         int dx, dy;
     };
-    const Shift shifts[] = {{"right", 2, 1}, {"left", 0, 1}, {"down", 1, 2}, {"up", 1, 0},
+    const Shift shifts[] = {{"right", 2, 1},      {"left", 0, 1},    {"down", 1, 2},      {"up", 1, 0},
                             {"down right", 2, 2}, {"up left", 0, 0}, {"down left", 0, 2}, {"onto itself", 1, 1}};
     for (RasterOp op : {SRCCOPY, SRCAND, SRCINVERT}) {
         for (const Shift& s : shifts) {

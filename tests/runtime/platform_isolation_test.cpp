@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <set>
 #include <regex>
+#include <set>
 #include <string>
 
 // Only the SDL backend speaks to SDL: everything else runs on any backend, the test one included.

@@ -1,9 +1,9 @@
+#include "runtime/scaler.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
-
-#include "runtime/scaler.h"
 
 namespace {
 struct Screen {
@@ -12,12 +12,12 @@ struct Screen {
 };
 
 const Screen kScreens[] = {
-    {800, 600, {0, 0, 800, 600}},          // as it is
-    {1920, 1080, {240, 0, 1440, 1080}},    // bars left and right
-    {1280, 1024, {0, 32, 1280, 960}},      // bars above and below
-    {1600, 1200, {0, 0, 1600, 1200}},      // twice
-    {1366, 768, {171, 0, 1024, 768}},      // an odd margin
-    {640, 480, {0, 0, 640, 480}},          // smaller than the frame
+    {800, 600, {0, 0, 800, 600}},        // as it is
+    {1920, 1080, {240, 0, 1440, 1080}},  // bars left and right
+    {1280, 1024, {0, 32, 1280, 960}},    // bars above and below
+    {1600, 1200, {0, 0, 1600, 1200}},    // twice
+    {1366, 768, {171, 0, 1024, 768}},    // an odd margin
+    {640, 480, {0, 0, 640, 480}},        // smaller than the frame
 };
 
 TEST(Scaler, FillsTheFullerSideKeepsTheAspectAndCentres) {
@@ -46,14 +46,16 @@ TEST(Scaler, EveryWindowPixelShowsTheNearestFramePixel) {
                 const int fx = scaler.frame_x(x), fy = scaler.frame_y(y);
                 const double nearest_x = (x - s.shown.x + 0.5) * 800.0 / s.shown.w;
                 const double nearest_y = (y - s.shown.y + 0.5) * 600.0 / s.shown.h;
-                const bool inside_shown = x >= s.shown.x && x < s.shown.right() && y >= s.shown.y && y < s.shown.bottom();
+                const bool inside_shown =
+                    x >= s.shown.x && x < s.shown.right() && y >= s.shown.y && y < s.shown.bottom();
                 if (inside_shown) {
                     ASSERT_EQ(fx, static_cast<int>(nearest_x)) << s.width << " at " << x;
                     ASSERT_EQ(fy, static_cast<int>(nearest_y)) << s.height << " at " << y;
                 } else {
                     ASSERT_TRUE(fx < 0 || fx >= 800 || fy < 0 || fy >= 600) << x << "," << y;
                 }
-                const bool shows_part = inside_shown && fx >= part.x && fx < part.right() && fy >= part.y && fy < part.bottom();
+                const bool shows_part =
+                    inside_shown && fx >= part.x && fx < part.right() && fy >= part.y && fy < part.bottom();
                 const bool in_out = x >= out.x && x < out.right() && y >= out.y && y < out.bottom();
                 ASSERT_EQ(shows_part, in_out) << s.width << "x" << s.height << " at " << x << "," << y;
                 const uint32_t pixel = window[static_cast<size_t>(y) * s.width + x];

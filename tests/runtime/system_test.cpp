@@ -1,9 +1,10 @@
+#include "runtime/system.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "runtime/system.h"
 #include "support/sample_screen.h"
 
 namespace {
@@ -47,9 +48,15 @@ TEST_F(System, KeyStateCountsANewPressOnce) {
     };
     const Case cases[] = {
         {"a new press", {{Step::Down}, {Step::Query, static_cast<int16_t>(0x8001)}}},
-        {"a held key counts once", {{Step::Down}, {Step::Query, static_cast<int16_t>(0x8001)}, {Step::Query, static_cast<int16_t>(0x8000)}}},
+        {"a held key counts once",
+         {{Step::Down}, {Step::Query, static_cast<int16_t>(0x8001)}, {Step::Query, static_cast<int16_t>(0x8000)}}},
         {"released before the query", {{Step::Down}, {Step::Up}, {Step::Query, 0x0001}, {Step::Query, 0}}},
-        {"pressed again while counted", {{Step::Down}, {Step::Query, static_cast<int16_t>(0x8001)}, {Step::Up}, {Step::Down}, {Step::Query, static_cast<int16_t>(0x8001)}}},
+        {"pressed again while counted",
+         {{Step::Down},
+          {Step::Query, static_cast<int16_t>(0x8001)},
+          {Step::Up},
+          {Step::Down},
+          {Step::Query, static_cast<int16_t>(0x8001)}}},
         {"never pressed", {{Step::Query, 0}}},
     };
     for (const Case& c : cases) {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "runtime/text.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 TEST(Rounding, GoesToTheNearestAndHalvesToEven) {
@@ -28,7 +28,10 @@ TEST(TextConversion, NumbersBecomeText) {
         const char* str;
         const char* cstr;
     } cases[] = {
-        {10000, " 10000", "10000"}, {0, " 0", "0"}, {-5, "-5", "-5"}, {20.8, " 20.8", "20.8"},
+        {10000, " 10000", "10000"},
+        {0, " 0", "0"},
+        {-5, "-5", "-5"},
+        {20.8, " 20.8", "20.8"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Str(c.value), c.str);

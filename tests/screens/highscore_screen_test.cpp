@@ -1,3 +1,5 @@
+#include "screens/highscore_screen.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 #include "engine/game_screen.h"
 #include "frame/procedures.h"
 #include "frame/state.h"
-#include "screens/highscore_screen.h"
 #include "screens/menu_screen.h"
 #include "support/game_test.h"
 #include "support/menu_player.h"
@@ -77,13 +78,13 @@ TEST_F(HighscoreList, RowsShowPlacesPointsNamesLevelsAndTheTimeInItsTemplate) {
         {"1234", "0020:34"},
         {"0", "0000:00"},
         {"59", "0000:59"},
-        {"599999", "9999:59"},        // the longest time the template holds
-        {"600000", "9999:59"},        // longer ones, only from an edited file, show the longest
+        {"599999", "9999:59"},  // the longest time the template holds
+        {"600000", "9999:59"},  // longer ones, only from an edited file, show the longest
         {"99999999999", "9999:59"},
         {std::string(400, '9'), "9999:59"},  // too large even for a double
         {"-65", "0000:00"},
         {"65.4", "0001:05"},
-        {"65.5", "0001:06"},          // to the nearest second, a half to the even one
+        {"65.5", "0001:06"},  // to the nearest second, a half to the even one
         {"", "0000:00"},
         {"abc", "0000:00"},
     };
@@ -142,8 +143,7 @@ TEST_F(HighscoreList, OnlyTheMarkedRowOfTheGamesOwnListIsGreen) {
         EXPECT_EQ(green_row(), c.expected_green) << c.name;
         for (int place = 1; place <= 20; ++place) {
             if (place == c.expected_green) continue;
-            EXPECT_EQ(row_colour(place),
-                      rgb(255 - 2 * place, 150 + 2 * place, std::min(255, 100 + 8 * place)))
+            EXPECT_EQ(row_colour(place), rgb(255 - 2 * place, 150 + 2 * place, std::min(255, 100 + 8 * place)))
                 << c.name << ", place " << place;
         }
     }

@@ -34,9 +34,7 @@ public:
         Cancel = cancel_unload;
     }
     bool takes_keys() const override { return keys; }
-    void Form_KeyDown(int16_t& KeyCode, int16_t) override {
-        screen_events.push_back("key " + std::to_string(KeyCode));
-    }
+    void Form_KeyDown(int16_t& KeyCode, int16_t) override { screen_events.push_back("key " + std::to_string(KeyCode)); }
     void Form_MouseMove(int16_t, int16_t, float x, float y) override {
         screen_events.push_back("form move " + std::to_string(static_cast<int>(x)) + "," +
                                 std::to_string(static_cast<int>(y)));

@@ -1,10 +1,9 @@
 #include "support/temp_folder.h"
 
-#include <stdlib.h>
-
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <stdlib.h>
 
 TempFolder::TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "zandorix_test_XXXXXX").string();
@@ -26,6 +25,4 @@ std::string read_bytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void write_bytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void write_bytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }

@@ -11,9 +11,7 @@ Rgb operator+(Rgb a, Rgb b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
 Rgb operator*(Rgb a, float k) { return {a.r * k, a.g * k, a.b * k}; }
 Rgb mix(Rgb a, Rgb b, float t) { return a * (1.0f - t) + b * t; }
 Rgb lighten(Rgb c, float t) { return mix(c, {255, 255, 255}, t); }
-Rgb hex(std::uint32_t rgb) {
-    return {float((rgb >> 16) & 0xff), float((rgb >> 8) & 0xff), float(rgb & 0xff)};
-}
+Rgb hex(std::uint32_t rgb) { return {float((rgb >> 16) & 0xff), float((rgb >> 8) & 0xff), float(rgb & 0xff)}; }
 
 Coverage::Coverage(int w_, int h_, float fill) : w(w_), h(h_), v(std::size_t(w_) * h_, fill) {}
 
@@ -29,8 +27,7 @@ Coverage rasterize(int w, int h, const Shape& shape, int ss) {
         for (int x = 0; x < w; ++x) {
             int hits = 0;
             for (int sy = 0; sy < ss; ++sy)
-                for (int sx = 0; sx < ss; ++sx)
-                    hits += shape(x + (sx + 0.5f) * step, y + (sy + 0.5f) * step);
+                for (int sx = 0; sx < ss; ++sx) hits += shape(x + (sx + 0.5f) * step, y + (sy + 0.5f) * step);
             c.ref(x, y) = float(hits) / float(ss * ss);
         }
     return c;
@@ -101,7 +98,8 @@ void Image::paint(const Coverage& c, const std::function<Rgb(int, int)>& colour,
 }
 
 void Image::paint(const Coverage& c, Rgb colour, int ox, int oy) {
-    paint(c, [colour](int, int) { return colour; }, ox, oy);
+    paint(
+        c, [colour](int, int) { return colour; }, ox, oy);
 }
 
 void Image::draw(const Image& src, int ox, int oy) {

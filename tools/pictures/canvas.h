@@ -35,9 +35,9 @@ using Shape = std::function<bool(float x, float y)>;
 
 // Anti-aliased coverage of a shape, sampled ss x ss times per pixel.
 Coverage rasterize(int w, int h, const Shape& shape, int ss = 4);
-Coverage blur(const Coverage& c, int radius);     // box blur, run twice by callers for smoothness
-Coverage dilate(const Coverage& c, int radius);   // max over a (2r+1) square
-Coverage erode(const Coverage& c, int radius);    // min over a (2r+1) square
+Coverage blur(const Coverage& c, int radius);    // box blur, run twice by callers for smoothness
+Coverage dilate(const Coverage& c, int radius);  // max over a (2r+1) square
+Coverage erode(const Coverage& c, int radius);   // min over a (2r+1) square
 Coverage combine_max(const Coverage& a, const Coverage& b);
 
 struct Image {

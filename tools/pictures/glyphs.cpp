@@ -13,7 +13,7 @@ int digit_point_size(int tile) { return tile <= 22 ? 24 : 28; }
 
 struct DigitInks {
     std::vector<Coverage> digits;
-    int offset_y = 0;  // moves the font's line box so the digits sit centred
+    int offset_y = 0;         // moves the font's line box so the digits sit centred
     int top = 0, bottom = 0;  // ink rows of the digits inside the tile
 };
 
@@ -49,10 +49,10 @@ Image glyph_sprite(const Coverage& ink, Tint tint, int top, int bottom) {
 
 LetterStyle tint_style(Tint tint) {
     switch (tint) {
-    case Tint::green: return {hex(0xc8ffb0), hex(0x10b838), hex(0x06300c), 1};
-    case Tint::orange: return {hex(0xffe8a8), hex(0xff7410), hex(0x401c02), 1};
-    case Tint::blue: return {hex(0xd0e8ff), hex(0x2a6cff), hex(0x081848), 1};
-    case Tint::red: return {hex(0xffc0b0), hex(0xe01616), hex(0x480808), 1};
+        case Tint::green: return {hex(0xc8ffb0), hex(0x10b838), hex(0x06300c), 1};
+        case Tint::orange: return {hex(0xffe8a8), hex(0xff7410), hex(0x401c02), 1};
+        case Tint::blue: return {hex(0xd0e8ff), hex(0x2a6cff), hex(0x081848), 1};
+        case Tint::red: return {hex(0xffc0b0), hex(0xe01616), hex(0x480808), 1};
     }
     return {};
 }

@@ -34,9 +34,9 @@ Rect ink_box(const Coverage& c);
 Coverage placed(const Coverage& src, int w, int h, int ox, int oy);
 
 struct LetterStyle {
-    Rgb top;          // fill colour at the top of the letters
-    Rgb bottom;       // fill colour at their foot
-    Rgb rim;          // outline around the letters; never pure black
+    Rgb top;     // fill colour at the top of the letters
+    Rgb bottom;  // fill colour at their foot
+    Rgb rim;     // outline around the letters; never pure black
     int rim_width = 1;
 };
 
@@ -47,8 +47,7 @@ struct LetterStyle {
 Image letter_sprite(const Coverage& ink, const LetterStyle& style, Rect band = {});
 
 // The same look blended (soft-edged) onto an existing picture at (ox, oy).
-void letter_onto(Image& target, const Coverage& ink, const LetterStyle& style, int ox = 0, int oy = 0,
-                 Rect band = {});
+void letter_onto(Image& target, const Coverage& ink, const LetterStyle& style, int ox = 0, int oy = 0, Rect band = {});
 
 // Fill colour of the style at row y of an ink box.
 Rgb letter_fill(const LetterStyle& style, Rect box, int y);

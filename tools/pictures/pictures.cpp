@@ -130,9 +130,10 @@ void draw_game_screen(PictureWriter& out) {
 // hold the normal faces at 3..5 and the chosen ones at 6..8.
 void draw_menu_screens(PictureWriter& out) {
     out.put("form3/background", menu_background());
-    const std::pair<const char*, std::pair<int, const char*>> buttons[] = {
-        {"form3/picture1", {106, "Start"}}, {"form3/picture5", {123, "Highscore"}},
-        {"form3/picture6", {106, "Hilfe"}}, {"form4/picture2", {123, "OK"}}};
+    const std::pair<const char*, std::pair<int, const char*>> buttons[] = {{"form3/picture1", {106, "Start"}},
+                                                                           {"form3/picture5", {123, "Highscore"}},
+                                                                           {"form3/picture6", {106, "Hilfe"}},
+                                                                           {"form4/picture2", {123, "OK"}}};
     for (const auto& [set, face] : buttons) {
         out.put(indexed(set, 1), menu_button(face.first, face.second, false));
         out.put(indexed(set, 2), menu_button(face.first, face.second, true));

@@ -10,7 +10,7 @@ namespace {
 constexpr int kScreenW = 800, kScreenH = 600;
 
 // Boxes of the game screen as the running game places them.
-constexpr Rect kPlayerBoard{56, 24, 288, 576};    // board and attack meter below it
+constexpr Rect kPlayerBoard{56, 24, 288, 576};  // board and attack meter below it
 constexpr Rect kComputerBoard{456, 24, 288, 576};
 constexpr Rect kProgressChannel{352, 114, 96, 416};  // where the progress column slides
 constexpr Rect kPlaceLadder{2, 52, 48, 424};
@@ -89,12 +89,9 @@ void framed_well(Image& img, Rect r, int thickness) {
             const int top = r.y - y, left = r.x - x, bottom = y - (r.y + r.h - 1), right = x - (r.x + r.w - 1);
             const bool lit_side = std::max(top, left) >= std::max(bottom, right);
             const Rgb steel = lit_side ? hex(0x8c9ad8) : hex(0x3a4278);
-            if (d == 1)
-                img.at(x, y) = hex(0x0c0e22);  // a dark seam next to the box
-            else if (d == thickness)
-                img.at(x, y) = steel * 0.55f;  // the outer edge
-            else
-                img.at(x, y) = steel * (1.0f - 0.2f * float(d - 2) / float(thickness - 2));
+            if (d == 1) img.at(x, y) = hex(0x0c0e22);               // a dark seam next to the box
+            else if (d == thickness) img.at(x, y) = steel * 0.55f;  // the outer edge
+            else img.at(x, y) = steel * (1.0f - 0.2f * float(d - 2) / float(thickness - 2));
         }
 }
 
@@ -119,12 +116,16 @@ void plate(Image& img, Rect r) {
 
 // A small raised diamond stud, as decoration in a panel's margin.
 void stud(Image& img, int cx, int cy, Rgb colour) {
-    const Coverage body = rasterize(9, 9, [](float x, float y) { return std::fabs(x - 4.5f) + std::fabs(y - 4.5f) <= 3.6f; });
+    const Coverage body =
+        rasterize(9, 9, [](float x, float y) { return std::fabs(x - 4.5f) + std::fabs(y - 4.5f) <= 3.6f; });
     const Coverage height = blur(body, 1);
-    img.paint(body, [&](int x, int y) {
-        const Lighting l = light_relief(height, x - (cx - 4), y - (cy - 4), 3.0f);
-        return colour * (0.3f + 1.0f * l.diffuse) + Rgb{255, 255, 255} * (0.5f * l.specular);
-    }, cx - 4, cy - 4);
+    img.paint(
+        body,
+        [&](int x, int y) {
+            const Lighting l = light_relief(height, x - (cx - 4), y - (cy - 4), 3.0f);
+            return colour * (0.3f + 1.0f * l.diffuse) + Rgb{255, 255, 255} * (0.5f * l.specular);
+        },
+        cx - 4, cy - 4);
 }
 
 // Dark panel with a two-pixel blue border and rounded corners.
@@ -170,7 +171,8 @@ Image plaque(int w, int h, Rgb fill, Rgb border) {
     img.paint(face, [&](int x, int y) {
         const Lighting l = light_relief(height, x, y, 2.5f);
         const float t = float(y) / float(h);
-        return mix(lighten(fill, 0.25f), fill * 0.7f, t) * (0.4f + 0.85f * l.diffuse) + Rgb{255, 255, 255} * (0.3f * l.specular);
+        return mix(lighten(fill, 0.25f), fill * 0.7f, t) * (0.4f + 0.85f * l.diffuse) +
+               Rgb{255, 255, 255} * (0.3f * l.specular);
     });
     return img;
 }
@@ -185,8 +187,8 @@ Image screen_background() {
     framed_well(img, kPlayerBoard, 3);
     framed_well(img, kComputerBoard, 3);
     for (const Rect& meter : kSpeedMeters) framed_well(img, meter, 3);
-    img.fill_rect({270, 0, 262, 32}, kBlack);  // score panel
-    img.fill_rect({348, 58, 104, 30}, kBlack);  // level panel
+    img.fill_rect({270, 0, 262, 32}, kBlack);    // score panel
+    img.fill_rect({348, 58, 104, 30}, kBlack);   // level panel
     img.fill_rect({348, 567, 104, 30}, kBlack);  // clock panel
     return img;
 }

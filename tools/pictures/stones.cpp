@@ -79,8 +79,8 @@ bool moon_gem(float u, float v) {
 
 bool diamond(float u, float v) { return std::fabs(u) + std::fabs(v) <= 1.0f; }
 
-const UnitShape kStoneShapes[10] = {nullptr,     round_gem,   drop_gem,  triangle_gem, square_gem,
-                                    star_gem,    hexagon_gem, cross_gem, heart_gem,    moon_gem};
+const UnitShape kStoneShapes[10] = {nullptr,  round_gem,   drop_gem,  triangle_gem, square_gem,
+                                    star_gem, hexagon_gem, cross_gem, heart_gem,    moon_gem};
 
 Coverage unit_coverage(UnitShape shape, float radius) {
     const float c = kCell / 2.0f;
@@ -105,10 +105,13 @@ Image gem(UnitShape shape, Rgb base, float radius, float gloss) {
         return mix(base * 0.3f, c, 0.35f + 0.65f * core.at(x, y));
     });
     // A soft glint on the upper left of the table.
-    const Coverage glint = blur(rasterize(kCell, kCell, [&](float x, float y) {
-        const float u = (x - 16.0f) / radius + 0.32f, v = (y - 16.0f) / radius + 0.38f;
-        return u * u * 1.6f + v * v * 3.0f <= 0.05f && shape((x - 16.0f) / radius, (y - 16.0f) / radius);
-    }), 1);
+    const Coverage glint = blur(
+        rasterize(kCell, kCell,
+                  [&](float x, float y) {
+                      const float u = (x - 16.0f) / radius + 0.32f, v = (y - 16.0f) / radius + 0.38f;
+                      return u * u * 1.6f + v * v * 3.0f <= 0.05f && shape((x - 16.0f) / radius, (y - 16.0f) / radius);
+                  }),
+        1);
     tile.paint(glint, Rgb{255, 255, 255} * 1.0f);
     return tile;
 }
@@ -224,8 +227,7 @@ Image vanish_frame(int frame) {
             const float angle = std::atan2(dy, dx);
             const float edge = r * (0.85f + 0.3f * value_noise(angle * 2.5f + 10.0f, float(frame), 5));
             const float d = std::sqrt(dx * dx + dy * dy);
-            if (d < edge)
-                tile.at(x, y) = {};
+            if (d < edge) tile.at(x, y) = {};
             else if (d < edge + 1.5f && !tile.is_black(x, y))
                 tile.at(x, y) = mix(hex(0xff9a30), tile.at(x, y), (d - edge) / 1.5f);  // glowing rim of the hole
         }
@@ -235,15 +237,19 @@ Image vanish_frame(int frame) {
 Image smoke_frame(int frame) {
     static const float kScale[3] = {0.5f, 0.8f, 1.05f};
     static const float kDensity[3] = {1.0f, 0.8f, 0.5f};
-    static const float kPuffs[][3] = {{0, 0, 7}, {-6, -3, 5}, {6, -4, 5.5f}, {-4, 6, 5}, {5, 5, 6}, {0, -8, 4.5f}, {-9, 3, 4}, {9, 1, 4}};
+    static const float kPuffs[][3] = {{0, 0, 7}, {-6, -3, 5},   {6, -4, 5.5f}, {-4, 6, 5},
+                                      {5, 5, 6}, {0, -8, 4.5f}, {-9, 3, 4},    {9, 1, 4}};
     const float s = kScale[std::clamp(frame, 0, 2)];
-    const Coverage cloud = blur(rasterize(kCell, kCell, [&](float x, float y) {
-        for (const auto& p : kPuffs) {
-            const float dx = x - 16.0f - p[0] * s * 1.2f, dy = y - 16.0f - p[1] * s * 1.2f;
-            if (dx * dx + dy * dy <= p[2] * p[2] * s * s * 1.3f) return true;
-        }
-        return false;
-    }), 2);
+    const Coverage cloud = blur(rasterize(kCell, kCell,
+                                          [&](float x, float y) {
+                                              for (const auto& p : kPuffs) {
+                                                  const float dx = x - 16.0f - p[0] * s * 1.2f,
+                                                              dy = y - 16.0f - p[1] * s * 1.2f;
+                                                  if (dx * dx + dy * dy <= p[2] * p[2] * s * s * 1.3f) return true;
+                                              }
+                                              return false;
+                                          }),
+                                2);
     Image tile(kCell, kCell);
     const float density = kDensity[std::clamp(frame, 0, 2)];
     tile.paint(cloud, [&](int x, int y) {
@@ -301,10 +307,12 @@ Image speed_lamp(bool lit) {
         const float dx = x + 0.5f - 14.5f, dy = y + 0.5f - 14.5f;
         return mix(centre, rim, std::min(std::sqrt(dx * dx + dy * dy) / 11.0f, 1.0f));
     });
-    const Coverage glint = blur(rasterize(kCell, kCell, [](float x, float y) {
-        const float dx = (x - 12.5f) / 4.0f, dy = (y - 11.0f) / 2.5f;
-        return dx * dx + dy * dy <= 1.0f;
-    }), 1);
+    const Coverage glint = blur(rasterize(kCell, kCell,
+                                          [](float x, float y) {
+                                              const float dx = (x - 12.5f) / 4.0f, dy = (y - 11.0f) / 2.5f;
+                                              return dx * dx + dy * dy <= 1.0f;
+                                          }),
+                                1);
     tile.paint(glint, lit ? hex(0xffffff) : hex(0x4a5a50));
     return tile;
 }

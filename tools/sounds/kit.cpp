@@ -54,28 +54,26 @@ Biquad design(Kind kind, double hz, double q) {
     const double a0 = 1.0 + alpha;
     double b0 = 0, b1 = 0, b2 = 0;
     switch (kind) {
-    case Kind::low:
-        b0 = b2 = (1.0 - cw) / 2.0;
-        b1 = 1.0 - cw;
-        break;
-    case Kind::high:
-        b0 = b2 = (1.0 + cw) / 2.0;
-        b1 = -(1.0 + cw);
-        break;
-    case Kind::band:  // constant 0 dB peak gain
-        b0 = alpha;
-        b1 = 0.0;
-        b2 = -alpha;
-        break;
+        case Kind::low:
+            b0 = b2 = (1.0 - cw) / 2.0;
+            b1 = 1.0 - cw;
+            break;
+        case Kind::high:
+            b0 = b2 = (1.0 + cw) / 2.0;
+            b1 = -(1.0 + cw);
+            break;
+        case Kind::band:  // constant 0 dB peak gain
+            b0 = alpha;
+            b1 = 0.0;
+            b2 = -alpha;
+            break;
     }
     return {b0 / a0, b1 / a0, b2 / a0, -2.0 * cw / a0, (1.0 - alpha) / a0};
 }
 
 }  // namespace
 
-std::size_t samples(double seconds) {
-    return static_cast<std::size_t>(std::lround(std::max(0.0, seconds) * kRate));
-}
+std::size_t samples(double seconds) { return static_cast<std::size_t>(std::lround(std::max(0.0, seconds) * kRate)); }
 
 std::uint32_t Rng::next() {
     state_ ^= state_ << 13;
@@ -84,15 +82,13 @@ std::uint32_t Rng::next() {
     return state_;
 }
 
-double Rng::uniform(double lo, double hi) {
-    return lo + (hi - lo) * (next() / 4294967296.0);
-}
+double Rng::uniform(double lo, double hi) { return lo + (hi - lo) * (next() / 4294967296.0); }
 
 const std::vector<Partial> kPure = {{1.0, 1.0}};
 const std::vector<Partial> kBell = {
     {1.0, 1.0, 0.30}, {2.01, 0.45, 0.16}, {3.02, 0.22, 0.09}, {4.17, 0.12, 0.05}, {5.43, 0.06, 0.03}};
-const std::vector<Partial> kBrass = {
-    {1, 1.0}, {2, 0.5}, {3, 0.33}, {4, 0.25}, {5, 0.2}, {6, 0.16}, {7, 0.13}, {8, 0.11}};
+const std::vector<Partial> kBrass = {{1, 1.0}, {2, 0.5},  {3, 0.33}, {4, 0.25},
+                                     {5, 0.2}, {6, 0.16}, {7, 0.13}, {8, 0.11}};
 const std::vector<Partial> kReed = {{1, 1.0}, {3, 0.33}, {5, 0.2}, {7, 0.14}, {9, 0.11}};
 const std::vector<Partial> kWood = {{1.0, 1.0, 0.04}, {2.76, 0.4, 0.012}, {5.4, 0.15, 0.006}};
 
@@ -165,8 +161,7 @@ void bandpass(Mono& s, double hz, double q) { design(Kind::band, hz, q).run(s); 
 void mix(Mono& into, const Mono& voice, double at_seconds, double gain) {
     const std::size_t start = samples(at_seconds);
     if (into.size() < start + voice.size()) into.resize(start + voice.size(), 0.0f);
-    for (std::size_t i = 0; i < voice.size(); ++i)
-        into[start + i] += static_cast<float>(gain * voice[i]);
+    for (std::size_t i = 0; i < voice.size(); ++i) into[start + i] += static_cast<float>(gain * voice[i]);
 }
 
 void mix(Stereo& into, const Mono& voice, double at_seconds, double gain, double pan) {
@@ -183,8 +178,7 @@ void fade_edges(Stereo& s, double in_seconds, double out_seconds) {
         const std::size_t n = ch->size();
         const std::size_t fade_in = std::min(n, samples(in_seconds));
         const std::size_t fade_out = std::min(n, samples(out_seconds));
-        for (std::size_t i = 0; i < fade_in; ++i)
-            (*ch)[i] *= static_cast<float>(i) / static_cast<float>(fade_in);
+        for (std::size_t i = 0; i < fade_in; ++i) (*ch)[i] *= static_cast<float>(i) / static_cast<float>(fade_in);
         for (std::size_t i = 0; i < fade_out; ++i)
             (*ch)[n - 1 - i] *= static_cast<float>(i) / static_cast<float>(fade_out);
     }

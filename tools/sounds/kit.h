@@ -38,18 +38,18 @@ struct Partial {
 };
 
 // Ready-made timbres.
-extern const std::vector<Partial> kPure;     // a plain sine
-extern const std::vector<Partial> kBell;     // slightly inharmonic, upper partials die first
-extern const std::vector<Partial> kBrass;    // all harmonics, falling 1/n
-extern const std::vector<Partial> kReed;     // odd harmonics: a rounded square wave
-extern const std::vector<Partial> kWood;     // hollow, quickly damped overtones
+extern const std::vector<Partial> kPure;   // a plain sine
+extern const std::vector<Partial> kBell;   // slightly inharmonic, upper partials die first
+extern const std::vector<Partial> kBrass;  // all harmonics, falling 1/n
+extern const std::vector<Partial> kReed;   // odd harmonics: a rounded square wave
+extern const std::vector<Partial> kWood;   // hollow, quickly damped overtones
 
 struct Tone {
     double seconds;
     double hz;
-    double hz_end = 0;          // exponential glide to this pitch; 0 keeps the pitch
+    double hz_end = 0;  // exponential glide to this pitch; 0 keeps the pitch
     double vibrato_hz = 0;
-    double vibrato_depth = 0;   // fraction of the pitch
+    double vibrato_depth = 0;  // fraction of the pitch
     std::vector<Partial> partials = kPure;
 };
 

@@ -19,11 +19,8 @@ Mono bell(int pitch, double seconds) {
 
 // A held brass-like note with a soft attack and a touch of late vibrato.
 Mono horn(int pitch, double seconds, double vibrato = 0.0) {
-    Mono s = tone({.seconds = seconds,
-                   .hz = note(pitch),
-                   .vibrato_hz = 5.5,
-                   .vibrato_depth = vibrato,
-                   .partials = kBrass});
+    Mono s =
+        tone({.seconds = seconds, .hz = note(pitch), .vibrato_hz = 5.5, .vibrato_depth = vibrato, .partials = kBrass});
     lowpass(s, 3500);
     shape_adsr(s, 0.015, 0.08, 0.7, std::min(0.08, seconds / 3.0));
     return s;
@@ -31,16 +28,15 @@ Mono horn(int pitch, double seconds, double vibrato = 0.0) {
 
 // A short, round blip for buttons.
 Mono blip(int pitch, double seconds) {
-    Mono s = tone({.seconds = seconds, .hz = note(pitch), .hz_end = note(pitch) * 1.06,
-                   .partials = {{1, 1.0}, {2, 0.25, 0.02}}});
+    Mono s = tone(
+        {.seconds = seconds, .hz = note(pitch), .hz_end = note(pitch) * 1.06, .partials = {{1, 1.0}, {2, 0.25, 0.02}}});
     shape_adsr(s, 0.003, 0.02, 0.6, seconds / 2.0);
     return s;
 }
 
 // A low body that drops in pitch, the core of every thud.
 Mono thump(double seconds, double hz_from, double hz_to, double tau) {
-    Mono s = tone({.seconds = seconds, .hz = hz_from, .hz_end = hz_to,
-                   .partials = {{1, 1.0}, {2, 0.2, 0.015}}});
+    Mono s = tone({.seconds = seconds, .hz = hz_from, .hz_end = hz_to, .partials = {{1, 1.0}, {2, 0.2, 0.015}}});
     shape_percussive(s, 0.002, tau);
     return s;
 }
@@ -48,9 +44,9 @@ Mono thump(double seconds, double hz_from, double hz_to, double tau) {
 // A struck tone with a short band of noise on its attack: ticks and clicks.
 struct Strike {
     Tone tone;
-    double decay;                 // of the tone
-    std::uint32_t seed;           // of the noise
-    double band_hz, band_q;       // where the noise sits
+    double decay;            // of the tone
+    std::uint32_t seed;      // of the noise
+    double band_hz, band_q;  // where the noise sits
     double noise_attack, noise_decay, noise_level;
 };
 
@@ -77,8 +73,13 @@ Mono contact(double seconds, double cutoff, double tau, std::uint32_t seed) {
 Stereo cursor_tick() {
     // A very short high tick: a damped sine with a breath of filtered noise.
     return to_stereo(strike({.tone = {.seconds = 0.035, .hz = 2400, .partials = {{1, 1.0, 0.006}, {1.5, 0.3, 0.004}}},
-                             .decay = 0.008, .seed = 0x0001u, .band_hz = 4000, .band_q = 1.5,
-                             .noise_attack = 0.0005, .noise_decay = 0.004, .noise_level = 0.4}));
+                             .decay = 0.008,
+                             .seed = 0x0001u,
+                             .band_hz = 4000,
+                             .band_q = 1.5,
+                             .noise_attack = 0.0005,
+                             .noise_decay = 0.004,
+                             .noise_level = 0.4}));
 }
 
 Stereo group_chime() {
@@ -86,15 +87,20 @@ Stereo group_chime() {
     Stereo out;
     mix(out, bell(E6, 0.36), 0.0, 1.0, -0.15);
     mix(out, bell(B6, 0.30), 0.07, 0.85, 0.15);
-    mix(out, bell(E6 - 12, 0.36), 0.0, 0.35);         // octave below for body
+    mix(out, bell(E6 - 12, 0.36), 0.0, 0.35);  // octave below for body
     return out;
 }
 
 Stereo swap_click() {
     // A crisp click: a band of noise over a quick damped tone.
     return to_stereo(strike({.tone = {.seconds = 0.05, .hz = 1600, .hz_end = 1200, .partials = kWood},
-                             .decay = 0.012, .seed = 0x0002u, .band_hz = 3000, .band_q = 2.0,
-                             .noise_attack = 0.0005, .noise_decay = 0.006, .noise_level = 0.8}));
+                             .decay = 0.012,
+                             .seed = 0x0002u,
+                             .band_hz = 3000,
+                             .band_q = 2.0,
+                             .noise_attack = 0.0005,
+                             .noise_decay = 0.006,
+                             .noise_level = 0.8}));
 }
 
 Stereo stone_thud() {
@@ -129,8 +135,13 @@ Stereo heavy_thud() {
 Stereo clock_tick() {
     // A wood-block tick, lower and hollower than the cursor tick.
     return to_stereo(strike({.tone = {.seconds = 0.06, .hz = 1150, .partials = kWood},
-                             .decay = 0.015, .seed = 0x0006u, .band_hz = 2200, .band_q = 4.0,
-                             .noise_attack = 0.0005, .noise_decay = 0.005, .noise_level = 0.5}));
+                             .decay = 0.015,
+                             .seed = 0x0006u,
+                             .band_hz = 2200,
+                             .band_q = 4.0,
+                             .noise_attack = 0.0005,
+                             .noise_decay = 0.005,
+                             .noise_level = 0.5}));
 }
 
 Stereo alarm_two_tone() {
@@ -149,8 +160,7 @@ Stereo alarm_siren() {
     // Two rising whoops, a different shape from the two-tone alarm.
     Mono s;
     for (int i = 0; i < 2; ++i) {
-        Mono whoop = tone({.seconds = 0.24, .hz = 520, .hz_end = 1100,
-                           .partials = {{1, 1.0}, {2, 0.3}, {3, 0.15}}});
+        Mono whoop = tone({.seconds = 0.24, .hz = 520, .hz_end = 1100, .partials = {{1, 1.0}, {2, 0.3}, {3, 0.15}}});
         shape_adsr(whoop, 0.01, 0.05, 0.85, 0.03);
         mix(s, whoop, i * 0.26);
     }
@@ -159,8 +169,12 @@ Stereo alarm_siren() {
 
 Stereo falling_tone() {
     // A long descending glide with a wobble: something has gone wrong.
-    Mono s = tone({.seconds = 0.72, .hz = note(G5), .hz_end = note(G4 - 12),
-                   .vibrato_hz = 7.0, .vibrato_depth = 0.015, .partials = kReed});
+    Mono s = tone({.seconds = 0.72,
+                   .hz = note(G5),
+                   .hz_end = note(G4 - 12),
+                   .vibrato_hz = 7.0,
+                   .vibrato_depth = 0.015,
+                   .partials = kReed});
     lowpass(s, 2500);
     shape_adsr(s, 0.01, 0.1, 0.8, 0.25);
     return to_stereo(s);
@@ -208,9 +222,7 @@ Stereo highscore_button() {
     return to_stereo(s);
 }
 
-Stereo menu_button() {
-    return to_stereo(blip(E5 + 12, 0.08));
-}
+Stereo menu_button() { return to_stereo(blip(E5 + 12, 0.08)); }
 
 Stereo pause_tone() {
     // A soft open fifth that swells and fades.

@@ -19,21 +19,11 @@ struct SoundFile {
 };
 
 const SoundFile kSounds[] = {
-    {"0.wav", snd::cursor_tick, -17.0},
-    {"1.wav", snd::group_chime, -7.0},
-    {"2.wav", snd::swap_click, -14.0},
-    {"3.wav", snd::stone_thud, -13.0},
-    {"4.wav", snd::crumble, -11.0},
-    {"5.wav", snd::heavy_thud, -8.0},
-    {"6.wav", snd::clock_tick, -12.0},
-    {"7.wav", snd::alarm_two_tone, -10.5},
-    {"8.wav", snd::alarm_siren, -9.0},
-    {"9.wav", snd::falling_tone, -10.5},
-    {"10.wav", snd::fanfare, -3.0},
-    {"11.wav", snd::lead_change, -8.0},
-    {"12.wav", snd::game_over, -3.0},
-    {"13.wav", snd::highscore_button, -10.0},
-    {"14.wav", snd::menu_button, -10.0},
+    {"0.wav", snd::cursor_tick, -17.0},  {"1.wav", snd::group_chime, -7.0},        {"2.wav", snd::swap_click, -14.0},
+    {"3.wav", snd::stone_thud, -13.0},   {"4.wav", snd::crumble, -11.0},           {"5.wav", snd::heavy_thud, -8.0},
+    {"6.wav", snd::clock_tick, -12.0},   {"7.wav", snd::alarm_two_tone, -10.5},    {"8.wav", snd::alarm_siren, -9.0},
+    {"9.wav", snd::falling_tone, -10.5}, {"10.wav", snd::fanfare, -3.0},           {"11.wav", snd::lead_change, -8.0},
+    {"12.wav", snd::game_over, -3.0},    {"13.wav", snd::highscore_button, -10.0}, {"14.wav", snd::menu_button, -10.0},
     {"15.wav", snd::pause_tone, -10.0},
 };
 

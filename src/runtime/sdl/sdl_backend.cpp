@@ -1,16 +1,16 @@
 #include "runtime/sdl/sdl_backend.h"
 
-#include "runtime/sdl/surface.h"
-
 #include <SDL_syswm.h>
-#include <poll.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <poll.h>
 #include <random>
 #include <stdexcept>
 #include <string_view>
+
+#include "runtime/sdl/surface.h"
 
 namespace rt {
 namespace {
@@ -299,8 +299,7 @@ void SdlBackend::open_window() {
     // On X11 the window's pixels go to the server through shared memory. Left to itself SDL
     // would put an OpenGL texture in between, which without a graphics processor costs a
     // software rasterizer, a third of a second at start and a third of a core in play.
-    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11")
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     repaint_all_ = true;
     window_surface();
     SDL_ShowCursor(SDL_ENABLE);

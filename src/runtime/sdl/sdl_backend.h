@@ -74,12 +74,12 @@ private:
     bool window_shown_ = false;
     Scaler scaler_;
     int window_width_ = 0, window_height_ = 0;
-    bool repaint_all_ = true;       // the window lost what it showed, or changed its size
-    std::vector<SDL_Rect> sent_;    // window rectangles of one present
+    bool repaint_all_ = true;        // the window lost what it showed, or changed its size
+    std::vector<SDL_Rect> sent_;     // window rectangles of one present
     std::vector<uint32_t> staging_;  // for windows whose pixels are not 0x00RRGGBB
     uint32_t last_pump_ = 0;
     int connection_fd_ = -1;  // the display server's connection, where SDL has one
-    SDL_Event held_{};  // taken while waiting, handed out first
+    SDL_Event held_{};        // taken while waiting, handed out first
     bool holding_ = false;
     SdlAudio audio_;
     std::array<sdl::ChunkPtr, 32> chunks_;  // after audio_: freed before the device closes
