@@ -125,7 +125,8 @@ void effect_step(BoardSide& side, const PictureStore& store, CellTiles& tiles, i
     if (frame + 1 < 3) return;
 
     b(x, y) = blockstein;
-    const bool left = x > 1, right = x<spalten, up = y> 1, down = y < kLastRow;
+    const bool left = x > 1, right = x < spalten;
+    const bool up = y > 1, down = y < kLastRow;
     switch (kind) {
         case 0:
             if (right) pass_effect_sideways(b, x + 1, y, effekt_rechts);
