@@ -38,8 +38,8 @@ bool plain_number(const std::string& text) {
 }
 
 std::optional<HighscoreEntry> decode_line(std::string_view line) {
-    if (line.empty() || line.back() != '\r') return std::nullopt;
-    line.remove_suffix(1);
+    // Written with CR LF, read with or without the CR: a copy may have lost it.
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::array<std::string, 4> fields;
     size_t at = 0;
     for (size_t f = 0; f < fields.size(); ++f) {

@@ -5,8 +5,9 @@
 #include <string_view>
 
 // The layout of "highscore.dat": 180 lines of four double-quoted fields (points, name, seconds
-// played, level) separated by commas, every line ended by CR LF. Every character of a field is
-// stored one byte higher by kHighscoreShift; quotes, commas and line ends are not shifted.
+// played, level) separated by commas, every line ended by CR LF, which reads as well without its
+// CR. Every character of a field is stored one byte higher by kHighscoreShift; quotes, commas and
+// line ends are not shifted.
 constexpr int kHighscoreLines = 180;
 constexpr int kHighscoreShift = 3;  // 2 would turn a space into a quote
 

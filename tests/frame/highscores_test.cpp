@@ -13,6 +13,11 @@
 
 namespace fs = std::filesystem;
 
+// Entries print as their fields, not as bytes, when a comparison fails.
+void PrintTo(const HighscoreEntry& e, std::ostream* out) {
+    *out << e.points << " \"" << e.name << "\" " << e.seconds << " " << e.level;
+}
+
 namespace {
 class HighscoreStore : public GameTest {
 protected:
@@ -42,6 +47,11 @@ protected:
     static HighscoreEntry entry(const HighscoreSlot& s) {
         return {hs_punkte[s.place][s.difficulty][s.play_time], hs_name[s.place][s.difficulty][s.play_time],
                 hs_zeit[s.place][s.difficulty][s.play_time], hs_level[s.place][s.difficulty][s.play_time]};
+    }
+    static std::vector<HighscoreEntry> all_entries() {
+        std::vector<HighscoreEntry> entries;
+        for (int line = 1; line <= kHighscoreLines; ++line) entries.push_back(entry(highscore_slot(line)));
+        return entries;
     }
     static HighscoreEntry default_entry(const HighscoreSlot& s) {
         return {8500.0 + 2000 * s.play_time - 500 * s.place, "Kelvaro", std::to_string(600 * s.play_time), "1"};
@@ -104,8 +114,7 @@ TEST_F(HighscoreStore, ReloadingGivesTheSavedListsWithTrimmedNamesAndPlainLevels
     hs_level[6][1][1] = "07";
     hs_level[7][1][1] = " 2";
     hs_zeit[8][3][2] = " 99 ";
-    std::vector<HighscoreEntry> before;
-    for (int line = 1; line <= kHighscoreLines; ++line) before.push_back(entry(highscore_slot(line)));
+    std::vector<HighscoreEntry> before = all_entries();
     save();
     reset_program_state();
     EXPECT_EQ(load(), "");
@@ -145,8 +154,7 @@ TEST_F(HighscoreStore, ADamagedFileKeepsItsWellFormedLinesAndIsLeftAlone) {
     fill_distinct();
     save();
     const std::vector<std::string> good = lines_of(read_bytes(file()));
-    std::vector<HighscoreEntry> saved;
-    for (int line = 1; line <= kHighscoreLines; ++line) saved.push_back(entry(highscore_slot(line)));
+    const std::vector<HighscoreEntry> saved = all_entries();
 
     const auto join = [](const std::vector<std::string>& lines, size_t count) {
         std::string bytes;
@@ -162,8 +170,6 @@ TEST_F(HighscoreStore, ADamagedFileKeepsItsWellFormedLinesAndIsLeftAlone) {
     for (int b = 0; b < 256; ++b)
         if (b != '\n') garbage += static_cast<char>(b);
     const std::string whole = join(good, good.size());
-    std::string bare_lf = whole;
-    bare_lf.erase(bare_lf.find("\r\n", bare_lf.find(good[8])), 1);  // line 9 ends with LF alone
 
     struct Case {
         const char* what;
@@ -186,7 +192,6 @@ TEST_F(HighscoreStore, ADamagedFileKeepsItsWellFormedLinesAndIsLeftAlone) {
         {"three fields", with_line(5, good[4].substr(0, good[4].rfind(','))), {5}},
         {"a byte below the shift", with_line(7, shifted_wrong), {7}},
         {"a carriage return in a field", with_line(8, carriage_return), {8}},
-        {"a bare line feed", bare_lf, {9}},
         {"binary garbage in a line", with_line(11, garbage), {11}},
         {"points beyond plain decimal text", with_line(12, R"("<<<<<<<<<<<<<<<<<<<<<<","D","3","4")"), {12}},
         {"a space between fields", with_line(13, R"("4", "D","3","4")"), {13}},
@@ -207,6 +212,29 @@ TEST_F(HighscoreStore, ADamagedFileKeepsItsWellFormedLinesAndIsLeftAlone) {
         EXPECT_NE(said.find(file()), std::string::npos) << said;
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
         EXPECT_EQ(read_bytes(file()), c.bytes);
+    }
+}
+
+// A file whose lines lost their CR, all or some, reads whole, and the next save writes CR LF again.
+TEST_F(HighscoreStore, LinesEndedByALineFeedAloneReadWhole) {
+    fill_distinct();
+    save();
+    const std::string written = read_bytes(file());
+    const std::vector<HighscoreEntry> saved = all_entries();
+    std::string every_line = written;
+    std::erase(every_line, '\r');
+    std::string line_9 = written;
+    line_9.erase(line_9.find("\r\n", line_9.find(lines_of(written)[8])), 1);
+
+    for (const auto& [what, bytes] : {std::pair{"every line", every_line}, {"line 9", line_9}}) {
+        SCOPED_TRACE(what);
+        write_bytes(file(), bytes);
+        reset_program_state();
+        EXPECT_EQ(load(), "");
+        EXPECT_EQ(all_entries(), saved);
+        EXPECT_EQ(save(), "");
+        EXPECT_EQ(read_bytes(file()), written);
+        EXPECT_FALSE(fs::exists(file() + ".damaged"));
     }
 }
 
