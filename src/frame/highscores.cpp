@@ -13,6 +13,10 @@ constexpr size_t kMostBytesRead = 64 * 1024;
 
 std::string highscore_path() { return AppPath() + "/highscore.dat"; }
 
+// The file that the last load found damaged or could not read, empty when it loaded whole or was
+// not there: the next save keeps it aside before replacing it.
+std::string not_loaded_whole;
+
 HighscoreEntry default_entry(const HighscoreSlot& s) {
     return {8500.0 + 2000 * s.play_time - 500 * s.place, "Kelvaro", CStr(600 * s.play_time), "1"};
 }
@@ -36,19 +40,24 @@ void highscore_laden() {
         store(highscore_slot(line), default_entry(highscore_slot(line)));
 
     const std::string path = highscore_path();
-    if (!FileExists(path)) return;
+    not_loaded_whole.clear();
     std::string bytes, error;
     bool whole = false;
-    if (!read_file_start(path, kMostBytesRead, bytes, whole, error)) {
-        std::fprintf(stderr, "zandorix: %s; the high scores start from the default lists\n", error.c_str());
-        return;
+    switch (read_file_start(path, kMostBytesRead, bytes, whole, error)) {
+        case FileStart::missing: return;
+        case FileStart::failed:
+            not_loaded_whole = path;
+            std::fprintf(stderr, "zandorix: %s; the high scores start from the default lists\n", error.c_str());
+            return;
+        case FileStart::read: break;
     }
     const HighscoreReading reading = decode_highscore_file(bytes);
     for (int line = 1; line <= kHighscoreLines; ++line) {
         const auto& entry = reading.lines[static_cast<size_t>(line - 1)];
         if (entry) store(highscore_slot(line), *entry);
     }
-    // The file is left as it is: the next save replaces it whole.
+    // The file is left as it is until the next save, which keeps it aside.
+    if (reading.damaged() || !whole) not_loaded_whole = path;
     if (reading.bad_lines > 0) {
         std::fprintf(stderr,
                      "zandorix: the high-score file %s is damaged: %d of its %d lines are missing or unreadable "
@@ -64,9 +73,21 @@ void highscore_speichern() {
     HighscoreLines entries;
     for (int line = 1; line <= kHighscoreLines; ++line)
         entries[static_cast<size_t>(line - 1)] = stored(highscore_slot(line));
-    std::string error;
-    if (!replace_file(highscore_path(), encode_highscore_file(entries), error)) {
+    const std::string path = highscore_path();
+    std::string target, error;
+    const auto not_saved = [&] {
         std::fprintf(stderr, "zandorix: the high scores were not saved (%s); %s is unchanged\n", error.c_str(),
-                     highscore_path().c_str());
+                     path.c_str());
+    };
+    if (!file_to_replace(path, target, error)) return not_saved();
+    // What the program could not read may still be worth something to the player.
+    const bool keep = not_loaded_whole == path && FileExists(target);
+    const std::string kept = target + ".damaged";
+    if (keep && !keep_as(target, kept, error)) return not_saved();
+    if (!replace_file(target, encode_highscore_file(entries), error)) return not_saved();
+    not_loaded_whole.clear();
+    if (keep) {
+        std::fprintf(stderr, "zandorix: the high scores are saved; the file they replaced is kept as %s\n",
+                     kept.c_str());
     }
 }

@@ -3,15 +3,35 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
+// A new file is written under the file's name and this, then six characters of its own.
+constexpr const char* kNewSuffix = ".new";
+constexpr size_t kNewNameLength = 6;
+
 // Says what failed and why; errno is taken before anything else can change it.
-std::string reason(const char* step, const std::string& path) {
+std::string reason(const std::string& step, const std::string& path) {
     const int code = errno;
-    return std::string(step) + " " + path + ": " + std::strerror(code);
+    return step + " " + path + ": " + std::strerror(code);
+}
+
+std::string not_ordinary(const std::string& path, mode_t mode) {
+    const char* what = S_ISDIR(mode)                    ? "a folder"
+                       : S_ISFIFO(mode)                 ? "a FIFO"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                                                        : "something else";
+    return path + " is not an ordinary file but " + what;
+}
+
+std::string folder_of(const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return folder.empty() ? "." : folder;
 }
 
 bool write_all(int fd, const std::string& bytes) {
@@ -25,25 +45,62 @@ bool write_all(int fd, const std::string& bytes) {
     return true;
 }
 
-// The rename itself is only lasting once the folder is on disk too; a failure here loses
-// nothing that was there before, so it goes unreported.
+// A name change is only lasting once the folder is on disk too; a failure here loses nothing
+// that was there before, so it goes unreported.
 void sync_folder(const std::string& path) {
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    if (folder.empty()) folder = ".";
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(folder_of(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
 }
+
+// A save killed before its rename leaves its new file; the next save removes it. Whatever else
+// took such a name, a link included, is unlinked and never followed. Other names, the one older
+// saves used without the last part among them, may be a player's own files and stay.
+void remove_left_new_files(const std::string& path) {
+    const std::string stem = std::filesystem::path(path).filename().string() + kNewSuffix + ".";
+    DIR* folder = ::opendir(folder_of(path).c_str());
+    if (!folder) return;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string name = entry->d_name;
+        if (name.size() == stem.size() + kNewNameLength && name.starts_with(stem))
+            ::unlinkat(::dirfd(folder), name.c_str(), 0);
+    }
+    ::closedir(folder);
+}
 }  // namespace
 
-bool read_file_start(const std::string& path, size_t max_bytes, std::string& bytes, bool& whole, std::string& error) {
+FileStart read_file_start(const std::string& path, size_t max_bytes, std::string& bytes, bool& whole,
+                          std::string& error) {
     bytes.clear();
     whole = false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        const int code = errno;
+        if (code != ENOENT) {
+            error = reason("cannot open", path);
+            return FileStart::failed;
+        }
+        if (::lstat(path.c_str(), &status) != 0) return FileStart::missing;
+        errno = code;
+        error = reason("cannot follow the link", path);
+        return FileStart::failed;
+    }
+    // Opening a FIFO or a device could wait for ever or set something going: only an ordinary
+    // file is opened, and checked again once open in case it was swapped meanwhile.
+    if (!S_ISREG(status.st_mode)) {
+        error = not_ordinary(path, status.st_mode);
+        return FileStart::failed;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         error = reason("cannot open", path);
-        return false;
+        return FileStart::failed;
+    }
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        error = not_ordinary(path, status.st_mode);
+        ::close(fd);
+        return FileStart::failed;
     }
     // One byte more than wanted shows whether anything lies beyond.
     bytes.resize(max_bytes + 1);
@@ -55,7 +112,7 @@ bool read_file_start(const std::string& path, size_t max_bytes, std::string& byt
             error = reason("cannot read", path);
             ::close(fd);
             bytes.clear();
-            return false;
+            return FileStart::failed;
         }
         if (n == 0) break;
         done += static_cast<size_t>(n);
@@ -63,18 +120,75 @@ bool read_file_start(const std::string& path, size_t max_bytes, std::string& byt
     ::close(fd);
     whole = done <= max_bytes;
     bytes.resize(whole ? done : max_bytes);
+    return FileStart::read;
+}
+
+bool file_to_replace(const std::string& path, std::string& target, std::string& error) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0) {
+        if (errno != ENOENT) {
+            error = reason("cannot look at", path);
+            return false;
+        }
+        target = path;
+        return true;
+    }
+    if (S_ISREG(status.st_mode)) {
+        target = path;
+        return true;
+    }
+    if (S_ISLNK(status.st_mode)) {
+        if (::stat(path.c_str(), &status) != 0) {
+            error = reason("cannot follow the link", path);
+            return false;
+        }
+        if (S_ISREG(status.st_mode)) {
+            // The new file is made beside the one the link names, so that the rename replaces that.
+            char* real = ::realpath(path.c_str(), nullptr);
+            if (!real) {
+                error = reason("cannot follow the link", path);
+                return false;
+            }
+            target = real;
+            std::free(real);
+            return true;
+        }
+    }
+    error = not_ordinary(path, status.st_mode);
+    return false;
+}
+
+bool keep_as(const std::string& path, const std::string& name, std::string& error) {
+    if (::unlink(name.c_str()) != 0 && errno != ENOENT) {
+        error = reason("cannot keep " + path + " as", name);
+        return false;
+    }
+    if (::link(path.c_str(), name.c_str()) != 0) {
+        error = reason("cannot keep " + path + " as", name);
+        return false;
+    }
+    sync_folder(name);
     return true;
 }
 
 bool replace_file(const std::string& path, const std::string& bytes, std::string& error) {
-    const std::string temporary = path + ".new";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    remove_left_new_files(path);
+    // A name of its own, made here and now: nothing planted under it can be written through.
+    std::string temporary = path + kNewSuffix + "." + std::string(kNewNameLength, 'X');
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        error = reason("cannot create", temporary);
+        error = reason("cannot create a new file beside", path);
         return false;
     }
-    bool ok = write_all(fd, bytes);
-    if (!ok) error = reason("cannot write", temporary);
+    // mkostemp makes a file for its owner alone; the file it replaces was made as any other.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    bool ok = ::fchmod(fd, 0644 & ~mask) == 0;
+    if (!ok) error = reason("cannot set the mode of", temporary);
+    if (ok && !write_all(fd, bytes)) {
+        ok = false;
+        error = reason("cannot write", temporary);
+    }
     if (ok && ::fsync(fd) != 0) {
         ok = false;
         error = reason("cannot flush", temporary);

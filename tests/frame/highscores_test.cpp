@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include "frame/highscore_file.h"
@@ -238,34 +242,151 @@ TEST_F(HighscoreStore, LinesEndedByALineFeedAloneReadWhole) {
     }
 }
 
-// A save that fails leaves the file there as it was, says why, and the program goes on.
-TEST_F(HighscoreStore, AFailedSaveLeavesTheOldFileWhole) {
-    highscore_laden();
-    hs_name[1][1][1] = "OLD";
+// A save writes a new file of its own: a link planted where older saves put their new file is
+// not written through, and a new file left by a killed save is removed by the next one.
+TEST_F(HighscoreStore, ASaveWritesThroughNoLinkAndLeavesNoNewFileBehind) {
+    TempFolder elsewhere;
+    const std::string victim = elsewhere.file("victim.txt");
+    write_bytes(victim, "keep\n");
+    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"a link to another file", [&] { fs::create_symlink(victim, folder.file("highscore.dat.new")); }},
+        {"a killed save's new file", [&] { write_bytes(folder.file("highscore.dat.new.a1B2c3"), "\"half a"); }},
+    };
+    for (const auto& [what, plant] : cases) {
+        SCOPED_TRACE(what);
+        plant();
+        highscore_laden();
+        hs_name[1][1][1] = "NEW";
+        EXPECT_EQ(save(), "");
+        EXPECT_EQ(read_bytes(victim), "keep\n");
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file())));
+        EXPECT_EQ(lines_of(read_bytes(file())).size(), 180u);
+        for (const auto& entry : fs::directory_iterator(folder.path()))
+            EXPECT_FALSE(entry.path().filename().string().starts_with("highscore.dat.new.")) << entry.path();
+    }
+}
+
+// A file that did not load whole is kept beside the new one, as it was, when the next save
+// replaces it: once, as a later save replaces a file that loaded whole.
+TEST_F(HighscoreStore, ADamagedOrUnreadableFileIsKeptAsItWasWhenReplaced) {
+    fill_distinct();
     save();
-    const std::string old_file = read_bytes(file());
+    const std::string whole = read_bytes(file());
+    const std::string kept = file() + ".damaged";
+    struct Case {
+        const char* what;
+        std::string bytes;
+        fs::perms mode;
+        bool older_kept;
+    };
+    const auto rw = fs::perms::owner_read | fs::perms::owner_write;
+    const std::vector<Case> cases = {
+        {"damaged", whole.substr(0, 3000), rw, false},
+        {"damaged, with an older kept file", "not a high-score line\r\n", rw, true},
+        {"unreadable", whole, fs::perms::none, false},
+    };
+    bool skipped = false;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.mode == fs::perms::none && geteuid() == 0) {
+            skipped = true;
+            continue;
+        }
+        fs::remove(kept);
+        if (c.older_kept) write_bytes(kept, "an older kept file");
+        write_bytes(file(), c.bytes);
+        fs::permissions(file(), c.mode);
+        load();
+        hs_name[1][1][1] = "NEW";
+        std::string said = save();
+        EXPECT_NE(said.find(kept), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        fs::permissions(kept, fs::perms::owner_read, fs::perm_options::add);
+        EXPECT_EQ(read_bytes(kept), c.bytes);
+        EXPECT_EQ(load(), "");
+        EXPECT_EQ(hs_name[1][1][1], "NEW");
+        EXPECT_EQ(save(), "");
+        EXPECT_EQ(read_bytes(kept), c.bytes);
+    }
+    if (skipped) GTEST_SKIP() << "root reads a file of mode 000";
+}
+
+// Anything at the file's place but an ordinary file, or a link to one, is reported at load without
+// being opened, and a save leaves it alone and says so.
+TEST_F(HighscoreStore, WhatIsNotAnOrdinaryFileIsReportedAndLeftAlone) {
+    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"a folder", [&] { fs::create_directory(file()); }},
+        {"a FIFO", [&] { ASSERT_EQ(mkfifo(file().c_str(), 0644), 0); }},
+        {"a link to a device", [&] { fs::create_symlink("/dev/zero", file()); }},
+        {"a link to nothing", [&] { fs::create_symlink(folder.file("nothing"), file()); }},
+    };
+    for (const auto& [what, plant] : cases) {
+        SCOPED_TRACE(what);
+        fs::remove(file());
+        plant();
+        const fs::file_status planted = fs::symlink_status(file());
+        reset_program_state();
+        std::string said = load();
+        EXPECT_NE(said.find(file()), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        const HighscoreSlot s = highscore_slot(1);
+        EXPECT_EQ(entry(s), default_entry(s));
+
+        said = save();
+        EXPECT_NE(said.find("not saved"), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_EQ(fs::symlink_status(file()).type(), planted.type());
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1) << "nothing beside it";
+    }
+}
+
+// A link that the player made to a file elsewhere stays, and the file it names is replaced.
+TEST_F(HighscoreStore, ALinkToAnOrdinaryFileStaysAndItsFileIsReplaced) {
+    TempFolder elsewhere;
+    const std::string real = elsewhere.file("scores");
+    fill_distinct();
+    save();
+    fs::rename(file(), real);
+    fs::create_symlink(real, file());
+    const std::vector<HighscoreEntry> saved = all_entries();
+    reset_program_state();
+    EXPECT_EQ(load(), "");
+    EXPECT_EQ(all_entries(), saved);
+
     hs_name[1][1][1] = "NEW";
+    EXPECT_EQ(save(), "");
+    EXPECT_EQ(fs::read_symlink(file()), real);
+    reset_program_state();
+    load();
+    EXPECT_EQ(hs_name[1][1][1], "NEW");
+    EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere.path()), {}), 1) << "nothing beside it";
+}
 
-    // The new file cannot be made beside the old one (as a full or read-only disk would refuse it).
-    fs::create_directories(folder.path() / "highscore.dat.new" / "in the way");
-    std::string said = save();
-    EXPECT_EQ(read_bytes(file()), old_file);
-    EXPECT_NE(said.find(file()), std::string::npos) << said;
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-    fs::remove_all(folder.path() / "highscore.dat.new");
-
-    // The new file is written but cannot take the old one's place: it is removed again.
-    fs::remove(file());
-    fs::create_directories(folder.path() / "highscore.dat" / "in the way");
-    said = save();
-    EXPECT_TRUE(fs::is_directory(file()));
-    EXPECT_FALSE(fs::exists(folder.path() / "highscore.dat.new"));
-    EXPECT_NE(said.find("not saved"), std::string::npos) << said;
-
-    // The program's folder is gone.
-    backend.folder = (folder.path() / "gone").string();
-    said = save();
+// A save that cannot be done leaves the file as it was, says why in one line, and the program
+// goes on.
+TEST_F(HighscoreStore, AFailedSaveLeavesTheOldFileAsItWas) {
+    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"the program's folder is gone", [&] { backend.folder = (folder.path() / "gone").string(); }},
+        {"a damaged file that cannot be kept",
+         [&] {
+             write_bytes(file(), "not a high-score line\r\n");
+             fs::create_directories(folder.path() / "highscore.dat.damaged" / "in the way");
+         }},
+    };
+    for (const auto& [what, prepare] : cases) {
+        SCOPED_TRACE(what);
+        prepare();
+        const std::string path = backend.folder + "/highscore.dat";
+        const std::string before = read_bytes(path);
+        load();
+        hs_name[1][1][1] = "NEW";
+        const std::string said = save();
+        EXPECT_EQ(read_bytes(path), before);
+        EXPECT_NE(said.find(path), std::string::npos) << said;
+        EXPECT_NE(said.find("not saved"), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        backend.folder = folder.path().string();
+    }
     EXPECT_FALSE(fs::exists(folder.path() / "gone"));
-    EXPECT_NE(said.find("not saved"), std::string::npos) << said;
 }
 }  // namespace

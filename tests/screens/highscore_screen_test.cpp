@@ -219,8 +219,8 @@ TEST_F(HighscoreList, OkBeforeTheFirstGameSavesHidesShowsTheListsSettingsInTheMe
         backend.folder = folder.path().string();
         const std::string file = folder.file("highscore.dat");
         write_bytes(file, "an older file\r\n");
-        // Something in the way of the new file: the save cannot happen.
-        if (c.save_blocked) std::filesystem::create_directories(folder.path() / "highscore.dat.new" / "x");
+        // The damaged file cannot be kept aside: the save cannot happen.
+        if (c.save_blocked) std::filesystem::create_directories(folder.path() / "highscore.dat.damaged" / "x");
         highscore_laden();
         hs_name[1][2][1] = "NEU";
         Form3->Show();
