@@ -1,31 +1,32 @@
 #!/usr/bin/env bash
-# The program opens full screen, and closing its window or a signal ends it cleanly.
-set -u
-here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"; fi
-binary=$1
-close_window=$2
-workdir=$(mktemp -d)
-trap 'rm -rf "$workdir"; [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null' EXIT
-source "$here/lib.sh"
+# The program opens full screen, scaled; its close button, closing its window as a window
+# manager does and each signal that asks a program to end all end it cleanly.
+screen=1024x768
+source "$(dirname "$0")/lib.sh"
 
 fills_screen() {
-    geometry=$(xdotool getwindowgeometry "$window")
-    echo "$geometry" | grep -q "Geometry: 1024x768"
+    xdotool getwindowgeometry "$window" | grep -q "Geometry: 1024x768"
 }
 
 # The window shows once the menu is drawn into it: the program waits for input by then.
 start_game
-wait_until 10 fills_screen || fail "the window does not fill the screen: $geometry"
-"$close_window" "$window" || fail "could not ask the window to close"
-wait_for_end 15
-[ "$status" -eq 0 ] || fail "ended with status $status: $(cat "$workdir/out.log")"
+wait_until 10 fills_screen || fail "the window does not fill the screen: $(xdotool getwindowgeometry "$window")"
+# The menu's close button, found only where the pointer is scaled back. A click before the
+# program has shown its menu and put the pointer in the middle is lost, so it clicks again.
+closed_by_click() {
+    click_at 788 12
+    wait_until 1 program_ended
+}
+wait_until 15 closed_by_click || fail "the close button did not end the program"
+wait_for_end
 
-# Each of the signals that ask a program to end ends it the same orderly way.
+start_game
+"$close_window" "$window" || fail "could not ask the window to close"
+wait_for_end
+
 for signal in TERM INT HUP QUIT; do
     start_game
     kill -"$signal" "$pid"
-    wait_for_end 15
-    [ "$status" -eq 0 ] || fail "ended with status $status after SIG$signal: $(cat "$workdir/out.log")"
+    wait_for_end
 done
-echo "ok"
+echo ok
