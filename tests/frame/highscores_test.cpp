@@ -120,9 +120,17 @@ TEST_F(HighscoreStore, ReloadingGivesTheSavedListsWithTrimmedNamesAndPlainLevels
     hs_zeit[8][3][2] = " 99 ";
     std::vector<HighscoreEntry> before = all_entries();
     save();
+    // A level the file holds as "05" (written by hand or by another program) reads as 5.
+    std::vector<std::string> lines = lines_of(read_bytes(file()));
+    std::string& by_hand = lines[line_index(9, 2, 2)];
+    by_hand.replace(by_hand.rfind(",\""), std::string::npos, R"(,"38")");
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    write_bytes(file(), bytes);
     reset_program_state();
     EXPECT_EQ(load(), "");
 
+    before[line_index(9, 2, 2)].level = "5";
     before[line_index(4, 2, 3)].name = "AB CD";
     before[line_index(6, 1, 1)].level = "7";
     before[line_index(7, 1, 1)].level = "2";
