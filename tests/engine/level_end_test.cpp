@@ -15,6 +15,7 @@
 #include "support/boards.h"
 #include "support/game_test.h"
 #include "support/popup_state.h"
+#include "support/tiles.h"
 
 namespace {
 using namespace feldwert;
@@ -53,6 +54,9 @@ protected:
         gruppen2 = winner == 1 ? other : winner_groups;
         fuehrung = winner == 1 ? 352 : 416;
     }
+
+    static std::string score_shown() { return digits_shown(Form1->Picture10.Picture(), 13, 26, 2, 9, 10, 26); }
+    static std::string level_shown() { return digits_shown(Form1->Picture12.Picture(), 13, 26, 4, 3, 0, 22); }
 };
 
 TEST_F(LevelEnd, WinnerTakesSecondsByItsGroupsAndOnlyThePlayerScores) {
@@ -67,6 +71,7 @@ TEST_F(LevelEnd, WinnerTakesSecondsByItsGroupsAndOnlyThePlayerScores) {
         start(2);
         level = 3;
         gesamtpunkte = 1000;
+        show_score();
         popup_punkte = 55;
         pos_x1 = 4, pos_y1 = 9;
         lead(c.winner, c.groups);
@@ -81,6 +86,9 @@ TEST_F(LevelEnd, WinnerTakesSecondsByItsGroupsAndOnlyThePlayerScores) {
         // The next level starts with no groups and the progress column back at its foot.
         EXPECT_EQ(values(level, gruppen1, gruppen2, gruppen_ziel, balken_pos), values(4, 0, 0, 20, 416));
         EXPECT_EQ(Form1->Picture13.Picture().pixels, Form2->Picture13.Picture().pixels);
+        // The panels show the new level, and the new score where the player won.
+        EXPECT_EQ(score_shown() + " " + level_shown(),
+                  (c.winner == 1 ? "000001300" : "000001000") + std::string(" 004"));
     }
 }
 
@@ -125,6 +133,7 @@ TEST_F(LevelEnd, WinnerLosesItsLowestBlocksteineUpToTwoFewerThanItsColumns) {
         }
 }
 
+// Each row of a difficulty's table, checked at a level where it acts, with what follows from it.
 TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
     struct Case {
         int16_t difficulty;
@@ -132,10 +141,9 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         Values before, after;
     };
     const Case cases[] = {
-        {1, 8, {6, 9, 2, 3}, {7, 9, 2, 3}},  {1, 15, {7, 9, 2, 4}, {7, 8, 3, 4}}, {1, 30, {9, 8, 3, 6}, {9, 7, 3, 7}},
-        {1, 46, {9, 6, 3, 7}, {9, 6, 3, 7}}, {2, 5, {7, 9, 2, 3}, {7, 9, 2, 4}},  {2, 10, {8, 9, 2, 4}, {8, 8, 3, 5}},
-        {2, 12, {8, 8, 3, 5}, {9, 8, 3, 5}}, {2, 31, {9, 6, 3, 7}, {9, 6, 3, 7}}, {3, 4, {8, 9, 3, 4}, {9, 9, 3, 5}},
-        {3, 21, {9, 7, 3, 7}, {9, 6, 3, 7}}, {3, 22, {9, 6, 3, 7}, {9, 6, 3, 7}},
+        {1, 15, {7, 9, 2, 4}, {7, 8, 3, 4}}, {1, 18, {8, 8, 3, 4}, {8, 8, 3, 5}}, {1, 24, {8, 8, 3, 5}, {9, 8, 3, 6}},
+        {1, 30, {9, 8, 3, 6}, {9, 7, 3, 7}}, {2, 5, {7, 9, 2, 3}, {7, 9, 2, 4}},  {2, 10, {8, 9, 2, 4}, {8, 8, 3, 5}},
+        {2, 12, {8, 8, 3, 5}, {9, 8, 3, 5}}, {3, 4, {8, 9, 3, 4}, {9, 9, 3, 5}},  {3, 21, {9, 7, 3, 7}, {9, 6, 3, 7}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("difficulty " + std::to_string(c.difficulty) + " reaching " + std::to_string(c.reached_level));
@@ -144,6 +152,7 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         level = c.reached_level - 1;
         tempo_stufe1 = 3, tempo_stufe2 = 1;
         zuwachs1 = zuwachs2 = 0.5;
+        schwelle1 = 200, schwelle2 = 250;
         // Cursors at their right end stay inside when a column leaves play; no target stays none.
         pos_x1 = static_cast<int16_t>(c.before.spalten - 1), pos_x2 = 1, ziel_x = -1;
         lead(1, 12);
@@ -152,18 +161,32 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         EXPECT_EQ(
             values(level, stein_arten, spalten, tempo_klasse, computer_level, pos_x1, pos_x2, ziel_x),
             values(c.reached_level, a.stein_arten, a.spalten, a.tempo_klasse, a.computer_level, a.spalten - 1, 1, -1));
-        // What follows from them: each side's step in the new class, the meters' growth and the
-        // computer's values afresh, a stone sequence of the new colours and columns.
-        EXPECT_EQ(values(intervall1, intervall2, zuwachs1, zuwachs2),
-                  values(tempo[tempo_klasse][3], tempo[tempo_klasse][1], 0.02, 0.02));
-        const int16_t fall = fall_intervall, zug = zug_intervall;
-        tempo_tabelle_setzen();
-        level_werte_setzen();
-        EXPECT_EQ(fall_intervall, fall);
-        EXPECT_EQ(zug_intervall, zug);
-        EXPECT_EQ(spielfeld_breite, 32 * c.after.spalten);
-        EXPECT_EQ(*std::max_element(folge + 1, folge + 1001), c.after.stein_arten);
-        EXPECT_EQ(*std::max_element(folge_spalte + 1, folge_spalte + 1001), c.after.spalten);
+        // Each side's step in the new class, the meters' growth afresh but their thresholds kept
+        // (a lower scale cuts them at the next tick), a stone sequence of the new colours and columns.
+        EXPECT_EQ(values(intervall1, intervall2, zuwachs1, zuwachs2, schwelle1, schwelle2, spielfeld_breite),
+                  values(tempo[a.tempo_klasse][3], tempo[a.tempo_klasse][1], 0.02, 0.02, 200, 250, 32 * a.spalten));
+        EXPECT_EQ(values(*std::max_element(folge + 1, folge + 1001),
+                         *std::max_element(folge_spalte + 1, folge_spalte + 1001)),
+                  values(a.stein_arten, a.spalten));
+    }
+}
+
+// From computer level 5 on, the computer's stones come at the middle step once 80 % of its
+// board is filled, and sooner below.
+TEST_F(LevelEnd, ComputerStrengthActsFromTheLevelThatBringsIt) {
+    level = 9;
+    lead(1, 12);
+    next_level();  // computer level 5, eight columns, speed class 3
+    const struct {
+        int filled;  // of 136 cells
+        int step;
+    } cases[] = {{108, 3}, {109, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.filled);
+        loesche_spielfeld();
+        settle(spielfeld2, c.filled);
+        schneller_oder_nicht();
+        EXPECT_EQ(intervall2, tempo[3][c.step]);
     }
 }
 
@@ -179,7 +202,8 @@ TEST_F(LevelEnd, ColumnThatLeavesPlayBecomesWallAndTheBoxesCloseIn) {
     lead(2, 11);
     next_level();
 
-    EXPECT_EQ(values(spalten, skala, pos_x1, pos_x2, ziel_x), values(8, 420, 7, 7, 7));
+    // The popup stands where the player's cursor was before it moved in.
+    EXPECT_EQ(values(spalten, skala, pos_x1, pos_x2, ziel_x, popup_x), values(8, 420, 7, 7, 7, 8));
     for (const spielfeld* board : {&spielfeld1, &spielfeld2})
         for (int y = 1; y <= 20; ++y) {
             EXPECT_EQ((*board)(9, y), wand) << "row " << y;

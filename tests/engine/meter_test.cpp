@@ -126,9 +126,31 @@ TEST_F(MeterTest, ThresholdGrowsFasterEachTickUpToTheScale) {
     }
 }
 
-// The search draws a few columns per row from the bottom up; a lone qualifying stone high up
-// is often missed in its row, and the search must come round again instead of leaving the board.
-TEST_F(MeterTest, DeleteOneAlwaysFindsTheOnlyQualifyingStone) {
+// The search draws twenty columns in a row, bottom row first, then moves up. A lone qualifying
+// stone high up is often missed in its row, and the search must come round again instead of
+// leaving the board. The rows come first: a search that cannot draw some column would never end
+// on the lone stones below, so it must fail before them.
+TEST_F(MeterTest, DeleteOneDrawsTwentyColumnsARowAndComesRoundToTheOnlyQualifyingStone) {
+    for (const Twin& twin : kTwins)
+        for (uint32_t seed = 1; seed <= 60; ++seed)
+            for (int c = 1; c <= 9; ++c) {
+                SCOPED_TRACE(std::string(twin.name) + ": column " + std::to_string(c) + ", seed " +
+                             std::to_string(seed));
+                Randomize(seed);
+                bool drawn = false;
+                for (int i = 0; i < 20; ++i) drawn |= static_cast<int>(Rnd() * 9.0f) + 1 == c;
+                // Row 18 qualifies only in column c, row 17 everywhere.
+                BoardSide& side = twin.side();
+                lay(side.board, 9, blocksteine(9, 2));
+                for (int x = 1; x <= 9; ++x)
+                    if (x != c) side.board(x, 18) = 1;
+                Randomize(seed);
+                twin.remove();
+                int row17 = 0;
+                for (int x = 1; x <= 9; ++x) row17 += side.board(x, 17) == verschwinden ? 1 : 0;
+                ASSERT_EQ(values(side.board(c, 18) == verschwinden, row17), values(drawn, !drawn));
+            }
+
     struct Case {
         const char* what;
         int16_t columns;
