@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "engine/game_screen.h"
 #include "engine/procedures.h"
@@ -84,11 +85,9 @@ TEST_F(GameCycle, MenuNameGameHighscoresOkAndTheNextGameWithTheSameName) {
     // The game over: its list shown with the new entry, nothing saved yet.
     const double score = gesamtpunkte, seconds = spielsekunden, reached = level;
     ASSERT_GT(score, 0) << "the computer's attacks and falling stones should have scored something";
-    EXPECT_GT(seconds, 0);  // fewer than 600 when full boards cost the player minutes
-    EXPECT_EQ(neuer_rang, 6);
-    EXPECT_EQ(spiel_beendet, kTrue);
-    EXPECT_TRUE(Form4->shown());
-    EXPECT_FALSE(Form1->shown());
+    // Seconds played: fewer than 600 when full boards cost the player minutes.
+    EXPECT_EQ(values(seconds > 0, neuer_rang, spiel_beendet, Form4->shown(), Form1->shown()),
+              values(true, 6, kTrue, true, false));
     EXPECT_EQ(Form4->Label2[5].Caption.get(), "ABC");
     EXPECT_EQ(Form4->Label1[5].ForeColor(), rgb(0, 255, 0));
     EXPECT_EQ(read_bytes(folder.file("highscore.dat")), before);
@@ -100,18 +99,14 @@ TEST_F(GameCycle, MenuNameGameHighscoresOkAndTheNextGameWithTheSameName) {
     type_at("", after + 1500);
     backend.key_down(vk::Escape, after + 20'000);  // ends the second game and with it the program
     EXPECT_TRUE(run_screens());
-    EXPECT_EQ(games_started, 2);
+    EXPECT_EQ(values(games_started, spiel_beendet), values(2, kFalse));  // the second game's loop had begun
     EXPECT_EQ(spieler_name, "ABC");
-    EXPECT_EQ(spiel_beendet, kFalse);  // the second game's loop had begun
 
     highscore_laden();
-    EXPECT_EQ(hs_name[6][2][1], "ABC");
     EXPECT_EQ(hs_punkte[6][2][1], score);
-    EXPECT_EQ(hs_zeit[6][2][1], CStr(seconds));
-    EXPECT_EQ(hs_level[6][2][1], CStr(reached));
-    EXPECT_EQ(hs_name[7][2][1], "P6");
-    EXPECT_EQ(hs_name[20][2][1], "P19");
-    EXPECT_EQ(hs_name[5][2][1], "P5");
+    const std::vector<std::string> saved = {hs_name[5][2][1],  hs_name[6][2][1], hs_zeit[6][2][1],
+                                            hs_level[6][2][1], hs_name[7][2][1], hs_name[20][2][1]};
+    EXPECT_EQ(saved, (std::vector<std::string>{"P5", "ABC", CStr(seconds), CStr(reached), "P6", "P19"}));
 }
 
 // The state right after a game over, without playing one.
@@ -144,11 +139,11 @@ TEST_F(AfterAGame, TheNextGameStartsFreshFromTheMenuCentredPointerToItsPanels) {
     SetCursorPos(400, 500);
 
     struct Seen {
-        int pointer_x = -1, pointer_y = -1;
-        double clock_carry = -1;
-        int16_t ended = 0;
+        int pointer_x, pointer_y;
+        double clock_carry;
+        int16_t ended;
         std::string score, level;
-        bool menu_shown = true;
+        bool menu_shown;
     };
     Seen waiting, playing;
     int looks = 0;
@@ -172,17 +167,11 @@ TEST_F(AfterAGame, TheNextGameStartsFreshFromTheMenuCentredPointerToItsPanels) {
     EXPECT_TRUE(run_screens());
     ASSERT_EQ(looks, 2);
 
-    EXPECT_EQ(waiting.pointer_x, 400);
-    EXPECT_EQ(waiting.pointer_y, 300);
-    EXPECT_EQ(waiting.clock_carry, 0);  // the next game's first second is a whole one
-    EXPECT_EQ(waiting.ended, kTrue);    // until the next game's loop, OK still leads here
-    EXPECT_TRUE(waiting.menu_shown);
-
-    EXPECT_EQ(playing.pointer_x, 799);
-    EXPECT_EQ(playing.pointer_y, 599);
-    EXPECT_EQ(playing.score, "000000000");  // not the last game's score
-    EXPECT_EQ(playing.level, "001");
-    EXPECT_FALSE(playing.menu_shown);
+    // The next game's first second is a whole one; until its loop, OK still leads here.
+    EXPECT_EQ(values(waiting.pointer_x, waiting.pointer_y, waiting.clock_carry, waiting.ended, waiting.menu_shown),
+              values(400, 300, 0, kTrue, true));
+    EXPECT_EQ(values(playing.pointer_x, playing.pointer_y, playing.menu_shown), values(799, 599, false));
+    EXPECT_EQ(playing.score + " " + playing.level, "000000000 001");  // not the last game's
 }
 
 TEST_F(AfterAGame, OkAgainFromTheMenuWaitsAgainAndOneStartStartsOneGame) {
@@ -197,9 +186,7 @@ TEST_F(AfterAGame, OkAgainFromTheMenuWaitsAgainAndOneStartStartsOneGame) {
     type_at("", 6500);
     backend.key_down(vk::Escape, 20'000);
     EXPECT_TRUE(run_screens());
-    EXPECT_EQ(games_started, 1);
-    EXPECT_EQ(spielzeit_wahl, 2);
-    EXPECT_EQ(restzeit, 1200 - static_cast<int>(spielsekunden));
+    EXPECT_EQ(values(games_started, spielzeit_wahl, restzeit), values(1, 2, 1200 - spielsekunden));
 }
 
 TEST_F(AfterAGame, AStartWhoseNameEntryOutlivedAnotherGameStartsNoGameOfItsOwn) {
@@ -218,7 +205,6 @@ TEST_F(AfterAGame, AStartWhoseNameEntryOutlivedAnotherGameStartsNoGameOfItsOwn) 
     click_at(kOk, over + 1000);
     click_at(kClose, over + 2000);
     EXPECT_TRUE(run_screens());
-    EXPECT_EQ(spiel_beendet, kTrue);  // the game ran to its end
-    EXPECT_EQ(games_started, 1);
+    EXPECT_EQ(values(spiel_beendet, games_started), values(kTrue, 1));  // the game ran to its end
 }
 }  // namespace

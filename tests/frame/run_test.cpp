@@ -54,19 +54,13 @@ TEST_F(RunProgram, AnUnexpectedErrorEndsThroughTheShutdown) {
         failing.display_changes.clear();
         failing.sounds_released.clear();
         start_from_menu(failing);
-        testing::internal::CaptureStderr();
-        const int status = run_program([] { Main(); });
-        const std::string said = testing::internal::GetCapturedStderr();
-
-        EXPECT_EQ(status, 1);
+        const std::string said = stderr_of([] { EXPECT_EQ(run_program([] { Main(); }), 1); });
         EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
         EXPECT_NE(said.find(c.said), std::string::npos) << said;
-        EXPECT_EQ(failing.sounds_released.size(), 17u);
-        EXPECT_FALSE(Form1.loaded());
-        EXPECT_FALSE(Form2.loaded());
+        EXPECT_EQ(values(failing.sounds_released.size(), Form1.loaded(), Form2.loaded()), values(17, false, false));
         ASSERT_FALSE(failing.display_changes.empty());
-        EXPECT_EQ(failing.display_changes.back().width, 1920);
-        EXPECT_EQ(failing.display_changes.back().height, 1080);
+        EXPECT_EQ(values(failing.display_changes.back().width, failing.display_changes.back().height),
+                  values(1920, 1080));
     }
 }
 
