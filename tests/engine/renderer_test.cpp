@@ -104,14 +104,21 @@ TEST_F(RendererTest, AnimatedCellsRunTheirFrames) {
         }
 }
 
-// An effect on its last frame ends in one call; compared over the whole board, so a hand-on
-// past an edge (into a wall, row 0 or the floor) shows as well.
+// An effect on its last frame becomes a blockstein and hands itself on in one call, within the
+// board only: compared over the whole board, a hand-on past an edge (into a wall, row 0 or the
+// floor) shows as well. Handed sideways it takes falling, marked and effect cells; handed to the
+// left, the neighbour column has been drawn already in this pass and keeps what it got until the
+// next call.
 TEST_F(RendererTest, EndingEffectHandsOnWithinTheBoardOnly) {
     struct Case {
         const char* what;
         int16_t kind;
         int x, y;
         std::vector<Cell> before, after;
+    };
+    constexpr int16_t E = effekt_links;
+    const auto left = [](const char* what, std::vector<Cell> before, std::vector<Cell> after) {
+        return Case{what, E, 5, 10, std::move(before), std::move(after)};
     };
     // Seven columns, so that column 8 is the wall and column 9 lies outside.
     const Case cases[] = {
@@ -129,6 +136,18 @@ TEST_F(RendererTest, EndingEffectHandsOnWithinTheBoardOnly) {
         {"cross, top left", effekt_kreuz, 1, 1, {}, {{1, 2, 30041}, {2, 1, 30021}}},
         {"cross, bottom right", effekt_kreuz, 7, 18, {}, {{7, 17, 30030}, {6, 18, 30010}}},
         {"cross, middle", effekt_kreuz, 4, 10, {}, {{4, 9, 30030}, {4, 11, 30041}, {3, 10, 30010}, {5, 10, 30021}}},
+        left("stone on a stone", {{4, 10, 5}, {4, 11, 3}}, {{4, 10, E}}),
+        left("empty cell", {}, {{4, 10, E}}),
+        left("stone falling out of the cell", {{4, 10, 1012}, {4, 11, 103}}, {{4, 10, E}, {4, 11, 0}}),
+        left("leaving the cell below", {{4, 10, 2}, {4, 11, 1000}, {4, 12, 105}}, {{4, 10, E}, {4, 11, E}, {4, 12, 0}}),
+        left("falling into the cell", {{4, 9, 1010}, {4, 10, 104}, {4, 11, 6}}, {{4, 9, E}, {4, 10, 0}}),
+        left("falling out of the cell below", {{4, 11, 1020}, {4, 12, 107}, {4, 13, 8}}, {{4, 11, E}, {4, 12, 0}}),
+        left("leaving two cells below", {{4, 11, 4}, {4, 12, 1000}, {4, 13, 106}},
+             {{4, 10, E}, {4, 11, E}, {4, 12, 0}}),
+        left("marked", {{4, 10, 10003}, {4, 11, 10002}}, {{4, 10, E}}),
+        left("vanishing", {{4, 10, 20001}, {4, 11, 3}}, {{4, 10, E}}),
+        left("effect", {{4, 10, 30041}}, {{4, 10, E}}),
+        left("nothing for a stone on a marked stone", {{4, 10, 5}, {4, 11, 10002}}, {}),
     };
     set_columns(7);
     for (const Case& c : cases) {
@@ -138,44 +157,6 @@ TEST_F(RendererTest, EndingEffectHandsOnWithinTheBoardOnly) {
         spielfeld1(c.x, c.y) = static_cast<int16_t>(c.kind + 2);
         spielfeld expected = spielfeld1;
         expected(c.x, c.y) = blockstein;
-        put(expected, c.after);
-        zeichne_spielfeld(0);
-        EXPECT_EQ(spielfeld1, expected);
-    }
-}
-
-// Handed to the left, so the neighbour column has been drawn already in this pass and keeps
-// what the rules leave there until the next call.
-TEST_F(RendererTest, SideHandOnRulesTakeFallingMarkedAndEffectCells) {
-    struct Case {
-        const char* what;
-        std::vector<Cell> before, after;
-    };
-    constexpr int16_t E = effekt_links;
-    const Case cases[] = {
-        {"1: stone on a stone", {{4, 10, 5}, {4, 11, 3}}, {{4, 10, E}}},
-        {"1: empty cell", {}, {{4, 10, E}}},
-        {"2: stone falling out of the cell", {{4, 10, 1012}, {4, 11, 103}}, {{4, 10, E}, {4, 11, 0}}},
-        {"2 and 4: stone just leaving the cell below",
-         {{4, 10, 2}, {4, 11, 1000}, {4, 12, 105}},
-         {{4, 10, E}, {4, 11, E}, {4, 12, 0}}},
-        {"3: stone falling into the cell", {{4, 9, 1010}, {4, 10, 104}, {4, 11, 6}}, {{4, 9, E}, {4, 10, 0}}},
-        {"4: stone falling out of the cell below", {{4, 11, 1020}, {4, 12, 107}, {4, 13, 8}}, {{4, 11, E}, {4, 12, 0}}},
-        {"1 and 4: stone just leaving two cells below",
-         {{4, 11, 4}, {4, 12, 1000}, {4, 13, 106}},
-         {{4, 10, E}, {4, 11, E}, {4, 12, 0}}},
-        {"5: marked", {{4, 10, 10003}, {4, 11, 10002}}, {{4, 10, E}}},
-        {"5: vanishing", {{4, 10, 20001}, {4, 11, 3}}, {{4, 10, E}}},
-        {"5: effect", {{4, 10, 30041}}, {{4, 10, E}}},
-        {"none: stone on a marked stone", {{4, 10, 5}, {4, 11, 10002}}, {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        loesche_spielfeld();
-        put(spielfeld1, c.before);
-        spielfeld1(5, 10) = effekt_links + 2;
-        spielfeld expected = spielfeld1;
-        expected(5, 10) = blockstein;
         put(expected, c.after);
         zeichne_spielfeld(0);
         EXPECT_EQ(spielfeld1, expected);
@@ -196,7 +177,10 @@ TEST_F(RendererTest, RowEffectTurnsTheWholeRowIntoBlockersRightFasterThanLeft) {
         for (int y = 1; y <= 17; ++y) EXPECT_EQ(spielfeld2(x, y), leer) << x << "," << y;
 }
 
-TEST_F(RendererTest, FallingStoneIsDrawnAtItsOffset) {
+// A falling stone is drawn at its offset below its source cell, which shows empty above it. One
+// whose target a vanishing or effect cell has taken (or that has become empty or a blocker) has
+// lost its colour: nothing is drawn over its source cell.
+TEST_F(RendererTest, FallingStoneIsDrawnAtItsOffsetWhileItsTargetHoldsIt) {
     for (int side : {1, 2}) {
         for (int offset : {0, 14, 31}) {
             SCOPED_TRACE("side " + std::to_string(side) + ", offset " + std::to_string(offset));
@@ -205,16 +189,9 @@ TEST_F(RendererTest, FallingStoneIsDrawnAtItsOffset) {
             board(side)(3, 6) = fall_ziel + 4;
             draw(side);
             EXPECT_TRUE(shows_picture(buffer(side), 64, 128 + offset, p1(4)));
-            // Above the stone its source cell shows empty.
-            const Image top_of_empty(32, offset, 0);
-            EXPECT_TRUE(shows_picture(buffer(side), 64, 128, top_of_empty));
+            EXPECT_TRUE(shows_picture(buffer(side), 64, 128, Image(32, offset, 0)));
         }
     }
-}
-
-// A falling stone whose target was taken by a vanishing or effect cell (or has already become
-// empty or a blocker) has lost its colour: nothing is drawn over its source cell.
-TEST_F(RendererTest, FallingStoneWithoutItsTargetIsNotDrawn) {
     for (int16_t target : {20000, 20002, 30001, 30011, 30021, 30031, 30041, 30051, 10, 0}) {
         SCOPED_TRACE(target);
         loesche_spielfeld();
