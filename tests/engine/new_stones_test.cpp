@@ -41,35 +41,19 @@ TEST_F(NewStonesTest, SequencePointerWrapsAfterTheThousandthStone) {
     EXPECT_EQ(values(folge_zeiger[1], spielfeld1(8, 1)), values(1, 6));
 }
 
-TEST_F(NewStonesTest, TakenColumnSendsTheStoneToTheFreeOne) {
-    for (int x = 1; x <= 9; ++x) spielfeld1(x, 1) = x == 6 ? 0 : 3;
-    folge_spalte[1] = 2;
-    neuer_stein1(0);
-    EXPECT_EQ(spielfeld1(6, 1), folge[1]);
-}
-
-TEST_F(NewStonesTest, FullEntryRowTakesNoStoneButStillMeasures) {
-    for (int ii = 0; ii <= 3; ++ii) {
-        SCOPED_TRACE(ii);
-        use_columns(9);
-        for (int x = 1; x <= 9; ++x) spielfeld2(x, 1) = 2;
-        settle(spielfeld2, 51);
-        folge_zeiger[2] = 17;
-        const spielfeld before = spielfeld2;
-        neuer_stein2(static_cast<int16_t>(ii));
-        EXPECT_EQ(spielfeld2, before);
-        EXPECT_EQ(values(folge_zeiger[2], fuellung2), values(17, 33));  // 51 of 153
-    }
-}
-
-TEST_F(NewStonesTest, AttackStonesTakeARandomFreeColumnAndLeaveThePointer) {
-    for (int ii = 1; ii <= 3; ++ii) {
-        loesche_spielfeld();
-        neuer_stein1(static_cast<int16_t>(ii));
-        int stones = 0, sum = 0;
-        for (int x = 1; x <= 9; ++x) stones += spielfeld1(x, 1) != 0, sum += spielfeld1(x, 1);
-        EXPECT_EQ(values(stones, sum, folge_zeiger[1]), values(1, 9 + ii, 0));
-    }
+// A stone whose column is taken goes to a random free one, as does every attack stone (ii 1 to 3,
+// blockstein to kreuzstein), which leaves the sequence alone; a full entry row takes no stone.
+TEST_F(NewStonesTest, EntryRowTakesTheStoneInAFreeColumn) {
+    for (int ii = 0; ii <= 3; ++ii)
+        for (bool full : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "ii " << ii << (full ? ", entry row full" : ""));
+            loesche_spielfeld();
+            folge_zeiger[1] = 0;
+            for (int x = 1; x <= 9; ++x) spielfeld1(x, 1) = x == 6 && !full ? 0 : 3;
+            neuer_stein1(static_cast<int16_t>(ii));
+            const int stone = full ? 3 : ii == 0 ? folge[1] : 9 + ii;
+            EXPECT_EQ(values(spielfeld1(6, 1), folge_zeiger[1]), values(stone, ii == 0 && !full));
+        }
 }
 
 TEST_F(NewStonesTest, FillPercentageCountsSettledCellsAndRoundsHalfToEven) {
@@ -138,10 +122,7 @@ TEST_F(NewStonesTest, PenaltyOfEitherBoard) {
     for (const Case& c : cases) {
         use_columns(9);
         spielfeld& b = *c.board;
-        settle(b, 153);  // three of them turn into moving cells: 150 settled
-        b(4, 12) = 105;
-        b(5, 13) = 10002;
-        b(6, 14) = 30021;
+        settle(b, 150);
         restzeit = 600;
         voll1 = voll2 = kFalse;
         backend.sounds_played.clear();
