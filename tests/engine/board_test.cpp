@@ -12,21 +12,13 @@ class Board : public GameTest {};
 
 TEST_F(Board, ClearingBuildsWallsFloorAndEmptyPlay) {
     new_game(1);  // six columns leave a wall in column 7 behind
-    spielfeld1(7, 10) = feldwert::wand;
     blink_zaehler2(4, 4) = 2;
     new_game(2);
-    for (const spielfeld* board : {&spielfeld1, &spielfeld2}) {
-        for (int y = 1; y <= 20; ++y) {
-            EXPECT_EQ((*board)(0, y), 99);
-            EXPECT_EQ((*board)(10, y), 99);
-        }
-        for (int x = 1; x <= 9; ++x) {
-            EXPECT_EQ((*board)(x, 0), 0);
-            EXPECT_EQ((*board)(x, 19), 99);
-            EXPECT_EQ((*board)(x, 20), 99);
-            for (int y = 1; y <= 18; ++y) EXPECT_EQ((*board)(x, y), 0);
-        }
-    }
+    spielfeld walled{};
+    for (int y = 1; y <= 20; ++y) walled(0, y) = walled(10, y) = feldwert::wand;
+    for (int x = 1; x <= 9; ++x) walled(x, 19) = walled(x, 20) = feldwert::wand;
+    EXPECT_EQ(spielfeld1, walled);
+    EXPECT_EQ(spielfeld2, walled);
     EXPECT_EQ(blink_zaehler2(4, 4), 10);
 }
 
