@@ -5,6 +5,7 @@
 #include "engine/procedures.h"
 #include "engine/state.h"
 #include "frame/state.h"
+#include "support/boards.h"
 #include "support/game_test.h"
 
 namespace {
@@ -52,33 +53,6 @@ TEST_F(GravityTest, StackFallsOneStoneAtATimeTwoPixelsPerTick) {
     }
 }
 
-TEST_F(GravityTest, LandingSoundDependsOnStoneAndWhatLiesBelow) {
-    struct Case {
-        int stone, below;
-        std::vector<int> sounds;
-        int landed;  // a resting row or cross stone goes off in the group check; the redraw runs a frame
-    };
-    const Case cases[] = {
-        {4, 99, {3}, 4},      {4, 6, {3}, 4},      {10, 99, {3}, 10},    {10, 11, {3}, 10},
-        {11, 99, {5}, 30001}, {11, 2, {5}, 30001}, {12, 10, {5}, 30051}, {12, 99, {5}, 30051},
-        {4, 0, {}, 4},        {11, 0, {}, 11},     {4, 105, {}, 4},      {12, 1010, {}, 12},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "stone " << c.stone << " on " << c.below);
-        loesche_spielfeld();
-        backend.sounds_played.clear();
-        spielfeld1(5, 16) = static_cast<int16_t>(c.stone);
-        spielfeld1(5, 18) = static_cast<int16_t>(c.below);
-        // Whatever lies below must not move while the stone falls onto row 17.
-        for (int k = 1; k <= 16; ++k) {
-            fall_down();
-            spielfeld1(5, 18) = static_cast<int16_t>(c.below);
-        }
-        EXPECT_EQ(spielfeld1(5, 17), c.landed);
-        EXPECT_EQ(backend.sounds_played, c.sounds);
-    }
-}
-
 TEST_F(GravityTest, EachLandingRunsTheGroupCheckBeforeTheScanGoesOn) {
     for (const Twin& twin : kTwins) {
         SCOPED_TRACE(twin.name);
@@ -98,35 +72,50 @@ TEST_F(GravityTest, EachLandingRunsTheGroupCheckBeforeTheScanGoesOn) {
     }
 }
 
-TEST_F(GravityTest, OneTickOnACellAndTheCellBelowIt) {
+// One tick on a cell and the two below it, on the floor. A stone in its last pixels lands with the sound of what
+// it is, on what it lands (silent on an empty or moving cell); a resting row or cross stone goes
+// off in the group check. The values are those after the tick's redraw, which runs one
+// animation frame.
+TEST_F(GravityTest, OneTickOnACellAndTheTwoBelowIt) {
     struct Case {
         const char* what;
-        int upper, lower;
-        int upper_after, lower_after;  // after the tick's closing redraw, which runs one animation frame
+        int upper, lower, below;
+        int upper_after, lower_after;
+        std::vector<int> sounds;
     };
     const Case cases[] = {
-        {"leaving cell above a later vanish frame is lost", 1010, 20001, 0, 20002},
-        {"leaving cell above an effect is lost", 1010, 30000, 0, 30001},
-        {"group member above an effect is cleared", 10003, 30041, 0, 30042},
-        {"leaving cell above the first vanish frame goes on", 1010, 20000, 1012, 20001},
+        {"stone on the floor", 1030, 104, 99, 0, 4, {3}},
+        {"stone on a stone", 1030, 104, 6, 0, 4, {3}},
+        {"blockstein on the floor", 1030, 110, 99, 0, 10, {3}},
+        {"blockstein on a row stone", 1030, 110, 11, 0, 10, {3}},
+        {"row stone on the floor", 1030, 111, 99, 0, 30001, {5}},
+        {"row stone on a stone", 1030, 111, 2, 0, 30001, {5}},
+        {"cross stone on a blockstein", 1030, 112, 10, 0, 30051, {5}},
+        {"stone on an empty cell", 1030, 104, 0, 0, 4, {}},
+        {"row stone on an empty cell", 1030, 111, 0, 0, 11, {}},
+        {"stone on a falling target", 1030, 104, 105, 0, 4, {}},
+        {"cross stone on a leaving cell", 1030, 112, 1010, 0, 12, {}},
+        {"leaving cell above a later vanish frame is lost", 1010, 20001, 7, 0, 20002, {}},
+        {"leaving cell above an effect is lost", 1010, 30000, 7, 0, 30001, {}},
+        {"group member above an effect is cleared", 10003, 30041, 7, 0, 30042, {}},
+        {"leaving cell above the first vanish frame goes on", 1010, 20000, 7, 1012, 20001, {}},
         // Nothing to land: the stone is dropped and the cell below stays vanishing.
-        {"arrival above the first vanish frame", 1030, 20000, 0, 20001},
-        {"group member is never advanced", 10003, 0, 10003, 0},
-        {"vanishing cell does not fall", 20002, 0, 20003, 0},
-        {"stone above a target cell waits", 5, 104, 5, 104},
-        {"stone above a group member stays", 5, 10005, 5, 10005},
+        {"arrival above the first vanish frame", 1030, 20000, 7, 0, 20001, {}},
+        {"group member is never advanced", 10003, 0, 7, 10003, 0, {}},
+        {"vanishing cell does not fall", 20002, 0, 7, 20003, 0, {}},
+        {"stone above a target cell waits", 5, 104, 7, 5, 104, {}},
+        {"stone above a group member stays", 5, 10005, 7, 5, 10005, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         loesche_spielfeld();
         backend.sounds_played.clear();
-        spielfeld1(6, 10) = static_cast<int16_t>(c.upper);
-        spielfeld1(6, 11) = static_cast<int16_t>(c.lower);
-        spielfeld1(6, 12) = 7;  // keeps the lower cell from starting a fall
+        put(spielfeld1, {{6, 16, static_cast<int16_t>(c.upper)},
+                         {6, 17, static_cast<int16_t>(c.lower)},
+                         {6, 18, static_cast<int16_t>(c.below)}});
         fall_down();
-        EXPECT_EQ(spielfeld1(6, 10), c.upper_after);
-        EXPECT_EQ(spielfeld1(6, 11), c.lower_after);
-        EXPECT_TRUE(backend.sounds_played.empty());
+        EXPECT_EQ(values(spielfeld1(6, 16), spielfeld1(6, 17)), values(c.upper_after, c.lower_after));
+        EXPECT_EQ(backend.sounds_played, c.sounds);
     }
 }
 

@@ -14,7 +14,6 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         use_columns(9);
-        restzeit = 600;
         pos_x1 = 3;
         pos_y1 = 7;
     }
@@ -81,9 +80,12 @@ TEST_F(NewStonesTest, FillPercentageCountsSettledCellsAndRoundsHalfToEven) {
     }
 }
 
-// Thresholds by column count: the penalty from S - 3 settled cells, the flag cleared below S - 10.
-TEST_F(NewStonesTest, PenaltyThresholdsAndFlagClearing) {
+// Of S cells, S - 3 settled take the penalty once: the lowest seven rows vanish, with sounds, the
+// clock and a popup at the player's cursor; fewer than S - 10 let it come again. The player's full
+// board costs a minute, the computer's gives the player one.
+TEST_F(NewStonesTest, FullBoardPenaltyOncePerFilling) {
     struct Case {
+        int board;
         int16_t columns;
         int settled;
         int16_t flag_before;
@@ -91,47 +93,39 @@ TEST_F(NewStonesTest, PenaltyThresholdsAndFlagClearing) {
         int16_t flag_after;
     };
     const Case cases[] = {
-        {9, 150, kFalse, true, kTrue},  {9, 149, kFalse, false, kFalse}, {9, 153, kTrue, false, kTrue},
-        {9, 143, kTrue, false, kTrue},  {9, 142, kTrue, false, kFalse},  {6, 99, kFalse, true, kTrue},
-        {6, 98, kFalse, false, kFalse}, {6, 92, kTrue, false, kTrue},    {6, 91, kTrue, false, kFalse},
+        {1, 9, 150, kFalse, true, kTrue},  {1, 9, 149, kFalse, false, kFalse}, {1, 9, 153, kTrue, false, kTrue},
+        {1, 9, 143, kTrue, false, kTrue},  {1, 9, 142, kTrue, false, kFalse},  {1, 6, 99, kFalse, true, kTrue},
+        {1, 6, 98, kFalse, false, kFalse}, {1, 6, 92, kTrue, false, kTrue},    {1, 6, 91, kTrue, false, kFalse},
+        {2, 9, 150, kFalse, true, kTrue},  {2, 9, 142, kTrue, false, kFalse},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.columns << " columns, " << c.settled << " settled");
-        use_columns(c.columns);
-        settle(spielfeld1, c.settled);
-        voll1 = c.flag_before;
-        restzeit = 600;
-        backend.sounds_played.clear();
-        neuer_stein1(0);
-        EXPECT_EQ(values(voll1, restzeit, spielfeld1(1, 12) == feldwert::verschwinden),
-                  values(c.flag_after, c.penalty ? 540 : 600, c.penalty));
-        EXPECT_EQ(backend.sounds_played, (c.penalty ? std::vector<int>{4, 9} : std::vector<int>{}));
-    }
-}
-
-TEST_F(NewStonesTest, PenaltyOfEitherBoard) {
-    struct Case {
+    struct Twin {
         void (*stone)(int16_t);
         spielfeld* board;
         int16_t* flag;
         std::vector<int> sounds;
-        int16_t clock, seconds, kind;
+        int16_t clock;
+        Popup popup;
     };
-    const Case cases[] = {{neuer_stein1, &spielfeld1, &voll1, {4, 9}, 540, -60, 3},
-                          {neuer_stein2, &spielfeld2, &voll2, {7, 4, 8}, 660, 60, 2}};
+    const Twin twins[] = {
+        {neuer_stein1, &spielfeld1, &voll1, {4, 9}, 540, {.kind = 3, .seconds = -60, .x = 3, .y = 7}},
+        {neuer_stein2, &spielfeld2, &voll2, {7, 4, 8}, 660, {.kind = 2, .seconds = 60, .x = 3, .y = 7}}};
     for (const Case& c : cases) {
-        use_columns(9);
-        spielfeld& b = *c.board;
-        settle(b, 150);
+        SCOPED_TRACE(testing::Message() << "board " << c.board << ", " << c.columns << " columns, " << c.settled);
+        const Twin& t = twins[c.board - 1];
+        use_columns(c.columns);
+        settle(*t.board, c.settled);
+        *t.flag = c.flag_before;
         restzeit = 600;
-        voll1 = voll2 = kFalse;
+        set_popup({});
         backend.sounds_played.clear();
-        c.stone(0);
-        for (int y = 12; y <= 18; ++y)
-            for (int x = 1; x <= 9; ++x) ASSERT_EQ(b(x, y), feldwert::verschwinden) << x << "," << y;
-        EXPECT_EQ(values(*c.flag, b(1, 11), restzeit), values(kTrue, 5, c.clock));
-        EXPECT_EQ(backend.sounds_played, c.sounds);
-        EXPECT_EQ(popup_now(), (Popup{.kind = c.kind, .seconds = c.seconds, .x = 3, .y = 7}));
+        t.stone(0);
+        int vanishing = 0;
+        for (int x = 1; x <= c.columns; ++x)
+            for (int y = 11; y <= 18; ++y) vanishing += (*t.board)(x, y) == feldwert::verschwinden;
+        EXPECT_EQ(values(*t.flag, vanishing, restzeit),
+                  values(c.flag_after, c.penalty ? 7 * c.columns : 0, c.penalty ? t.clock : 600));
+        EXPECT_EQ(backend.sounds_played, c.penalty ? t.sounds : std::vector<int>{});
+        EXPECT_EQ(popup_now(), c.penalty ? t.popup : Popup{});
     }
 }
 }  // namespace
