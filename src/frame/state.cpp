@@ -17,10 +17,10 @@ void put_back(T& global, const T& start) {
 }  // namespace
 
 void reset_program_state() {
-#define ZANDORIX_RESET(type, name, start)               \
-    {                                                   \
-        const std::type_identity_t<type> fresh = start; \
-        put_back(name, fresh);                          \
+#define ZANDORIX_RESET(type, name, start)             \
+    {                                                 \
+        const std::type_identity_t<type> fresh start; \
+        put_back(name, fresh);                        \
     }
     ZANDORIX_FRAME_GLOBALS(ZANDORIX_RESET)
     ZANDORIX_ENGINE_GLOBALS(ZANDORIX_RESET)
