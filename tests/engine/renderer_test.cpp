@@ -163,20 +163,6 @@ TEST_F(RendererTest, EndingEffectHandsOnWithinTheBoardOnly) {
     }
 }
 
-TEST_F(RendererTest, RowEffectTurnsTheWholeRowIntoBlockersRightFasterThanLeft) {
-    spielfeld2(5, 18) = effekt_reihe;
-    int became_blocker[10] = {};
-    for (int call = 1; call <= 15; ++call) {
-        zeichne_spielfeld2(1);
-        for (int x = 1; x <= 9; ++x)
-            if (became_blocker[x] == 0 && spielfeld2(x, 18) == blockstein) became_blocker[x] = call;
-    }
-    EXPECT_EQ(std::vector<int>(became_blocker + 1, became_blocker + 10),
-              (std::vector<int>{15, 12, 9, 6, 3, 5, 7, 9, 11}));
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 17; ++y) EXPECT_EQ(spielfeld2(x, y), leer) << x << "," << y;
-}
-
 // A falling stone is drawn at its offset below its source cell, which shows empty above it. One
 // whose target a vanishing or effect cell has taken (or that has become empty or a blocker) has
 // lost its colour: nothing is drawn over its source cell.
