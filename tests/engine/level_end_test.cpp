@@ -78,13 +78,12 @@ TEST_F(LevelEnd, WinnerTakesSecondsByItsGroupsAndOnlyThePlayerScores) {
         balken_pos = 100;
         Form1->Picture13.hDC().fill(rgb(1, 2, 3));
         next_level();
-        EXPECT_EQ(restzeit, 300 + c.seconds);
         // The points of the last group stay in the popup when the computer wins.
         EXPECT_EQ(popup_now(), (Popup{c.winner, c.seconds, c.winner == 1 ? 300 : 55.0, 4, 9, 0}));
-        EXPECT_EQ(gesamtpunkte, c.winner == 1 ? 1300 : 1000);
         EXPECT_EQ(backend.sounds_played, std::vector<int>{c.winner == 1 ? 10 : 9});
         // The next level starts with no groups and the progress column back at its foot.
-        EXPECT_EQ(values(level, gruppen1, gruppen2, gruppen_ziel, balken_pos), values(4, 0, 0, 20, 416));
+        EXPECT_EQ(values(restzeit, gesamtpunkte, level, gruppen1, gruppen2, gruppen_ziel, balken_pos),
+                  values(300 + c.seconds, c.winner == 1 ? 1300 : 1000, 4, 0, 0, 20, 416));
         EXPECT_EQ(Form1->Picture13.Picture().pixels, Form2->Picture13.Picture().pixels);
         // The panels show the new level, and the new score where the player won.
         EXPECT_EQ(score_shown() + " " + level_shown(),
@@ -145,6 +144,7 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         {1, 30, {9, 8, 3, 6}, {9, 7, 3, 7}}, {2, 5, {7, 9, 2, 3}, {7, 9, 2, 4}},  {2, 10, {8, 9, 2, 4}, {8, 8, 3, 5}},
         {2, 12, {8, 8, 3, 5}, {9, 8, 3, 5}}, {3, 4, {8, 9, 3, 4}, {9, 9, 3, 5}},  {3, 21, {9, 7, 3, 7}, {9, 6, 3, 7}},
     };
+    const GameScreen& f = Form1.get();
     for (const Case& c : cases) {
         SCOPED_TRACE("difficulty " + std::to_string(c.difficulty) + " reaching " + std::to_string(c.reached_level));
         start(c.difficulty);
@@ -153,14 +153,18 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         tempo_stufe1 = 3, tempo_stufe2 = 1;
         zuwachs1 = zuwachs2 = 0.5;
         schwelle1 = 200, schwelle2 = 250;
-        // Cursors at their right end stay inside when a column leaves play; no target stays none.
-        pos_x1 = static_cast<int16_t>(c.before.spalten - 1), pos_x2 = 1, ziel_x = -1;
+        for (int x = 1; x <= c.before.spalten; ++x)
+            for (int y = 1; y <= 18; ++y) spielfeld1(x, y) = spielfeld2(x, y) = static_cast<int16_t>(1 + (x + y) % 5);
+        spielfeld expected = spielfeld1;
+        // Cursors and target at their right end stay inside when a column leaves play, and the
+        // popup stands where the player's cursor was.
+        pos_x1 = pos_x2 = ziel_x = static_cast<int16_t>(c.before.spalten - 1);
         lead(1, 12);
         next_level();
         const Values& a = c.after;
-        EXPECT_EQ(
-            values(level, stein_arten, spalten, tempo_klasse, computer_level, pos_x1, pos_x2, ziel_x),
-            values(c.reached_level, a.stein_arten, a.spalten, a.tempo_klasse, a.computer_level, a.spalten - 1, 1, -1));
+        EXPECT_EQ(values(level, stein_arten, spalten, tempo_klasse, computer_level, pos_x1, pos_x2, ziel_x, popup_x),
+                  values(c.reached_level, a.stein_arten, a.spalten, a.tempo_klasse, a.computer_level, a.spalten - 1,
+                         a.spalten - 1, a.spalten - 1, c.before.spalten - 1));
         // Each side's step in the new class, the meters' growth afresh but their thresholds kept
         // (a lower scale cuts them at the next tick), a stone sequence of the new colours and columns.
         EXPECT_EQ(values(intervall1, intervall2, zuwachs1, zuwachs2, schwelle1, schwelle2, spielfeld_breite),
@@ -168,7 +172,22 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         EXPECT_EQ(values(*std::max_element(folge + 1, folge + 1001),
                          *std::max_element(folge_spalte + 1, folge_spalte + 1001)),
                   values(a.stein_arten, a.spalten));
+        // A column that leaves play becomes wall, whatever it held, as the floor is; the buffers
+        // narrow and the shown boards stay centred over the meters, which keep their places.
+        for (int x = 1; x <= a.spalten + 1; ++x)
+            for (int y = 1; y <= 20; ++y)
+                if (x > a.spalten || y > 18) expected(x, y) = wand;
+        EXPECT_EQ(spielfeld1, expected);
+        EXPECT_EQ(spielfeld2, expected);
+        const int w = 32 * a.spalten;
+        EXPECT_EQ(values(f.Picture1.Width, f.Picture3.Width, f.Picture2.Width, f.Picture4.Width,
+                         f.Picture2.Left + w / 2, f.Picture4.Left + w / 2, f.Picture2.Top, f.Picture4.Top,
+                         f.Picture5.Left, f.Picture5.Top, f.Picture8.Left, f.Picture8.Top),
+                  values(w, w, w, w, 200, 600, 24, 24, 56, 568, 456, 568));
     }
+    // A new game opens all nine columns again.
+    start(2);
+    EXPECT_EQ(values(f.Picture2.Width, f.Picture2.Left, f.Picture4.Left), values(288, 56, 456));
 }
 
 // From computer level 5 on, the computer's stones come at the middle step once 80 % of its
@@ -190,38 +209,4 @@ TEST_F(LevelEnd, ComputerStrengthActsFromTheLevelThatBringsIt) {
     }
 }
 
-TEST_F(LevelEnd, ColumnThatLeavesPlayBecomesWallAndTheBoxesCloseIn) {
-    start(2);
-    reached({8, 9, 2, 4});
-    level = 9;
-    for (spielfeld* board : {&spielfeld1, &spielfeld2})
-        for (int y = 1; y <= 18; ++y) (*board)(9, y) = (*board)(8, y) = static_cast<int16_t>(1 + y % 5);
-    spielfeld1(9, 18) = 1030;  // whatever the column held
-    const spielfeld column8 = spielfeld1;
-    pos_x1 = 8, pos_x2 = 8, ziel_x = 8;
-    lead(2, 11);
-    next_level();
-
-    // The popup stands where the player's cursor was before it moved in.
-    EXPECT_EQ(values(spalten, skala, pos_x1, pos_x2, ziel_x, popup_x), values(8, 420, 7, 7, 7, 8));
-    for (const spielfeld* board : {&spielfeld1, &spielfeld2})
-        for (int y = 1; y <= 20; ++y) {
-            EXPECT_EQ((*board)(9, y), wand) << "row " << y;
-            EXPECT_EQ((*board)(8, y), y <= 18 ? column8(8, y) : wand) << "row " << y;
-        }
-
-    // The buffers narrow, the shown boards move in by half a column, the meters below them stay.
-    const GameScreen& f = Form1.get();
-    EXPECT_EQ(values(f.Picture1.Width, f.Picture3.Width), values(256, 256));
-    EXPECT_EQ(
-        values(f.Picture2.Left, f.Picture2.Top, f.Picture2.Width, f.Picture4.Left, f.Picture4.Top, f.Picture4.Width),
-        values(72, 24, 256, 472, 24, 256));
-    EXPECT_EQ(values(f.Picture5.Left, f.Picture5.Top, f.Picture8.Left, f.Picture8.Top), values(56, 568, 456, 568));
-
-    // A new game opens all nine columns again, at the old places.
-    start(2);
-    EXPECT_EQ(Form1->Picture2.Width, 288);
-    EXPECT_EQ(Form1->Picture2.Left, 56);
-    EXPECT_EQ(Form1->Picture4.Left, 456);
-}
 }  // namespace
