@@ -190,8 +190,8 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
     EXPECT_EQ(values(f.Picture2.Width, f.Picture2.Left, f.Picture4.Left), values(288, 56, 456));
 }
 
-// From computer level 5 on, the computer's stones come at the middle step once 80 % of its
-// board is filled, and sooner below.
+// At computer level 5, which difficulty 2 reaches at level 10, the computer's stones come at the
+// middle step once 80 % of its board is filled, and at the shortest below.
 TEST_F(LevelEnd, ComputerStrengthActsFromTheLevelThatBringsIt) {
     level = 9;
     lead(1, 12);
@@ -208,5 +208,4 @@ TEST_F(LevelEnd, ComputerStrengthActsFromTheLevelThatBringsIt) {
         EXPECT_EQ(intervall2, tempo[3][c.step]);
     }
 }
-
 }  // namespace
