@@ -126,8 +126,7 @@ TEST_F(MeterTest, DeleteOneDrawsTwentyColumnsARowAndComesRoundToTheOnlyQualifyin
     for (const Twin& twin : kTwins)
         for (uint32_t seed = 1; seed <= 60; ++seed)
             for (int c = 1; c <= 9; ++c) {
-                SCOPED_TRACE(std::string(twin.name) + ": column " + std::to_string(c) + ", seed " +
-                             std::to_string(seed));
+                SCOPED_TRACE(testing::Message() << twin.name << ": column " << c << ", seed " << seed);
                 Randomize(seed);
                 bool drawn = false;
                 for (int i = 0; i < 20; ++i) drawn |= static_cast<int>(Rnd() * 9.0f) + 1 == c;
