@@ -155,10 +155,11 @@ TEST_F(GameLoopTest, KeysMoveTheCursorAndTheSpeedStepWithinTheirBounds) {
         int16_t x, y, step, x_after, y_after, step_after;
     };
     const Case cases[] = {
-        {vk::Up, 4, 3, 2, 4, 2, 2},     {vk::Up, 4, 2, 2, 4, 2, 2},       {vk::Down, 4, 17, 2, 4, 18, 2},
-        {vk::Down, 4, 18, 2, 4, 18, 2}, {vk::Right, 7, 9, 2, 8, 9, 2},    {vk::Right, 8, 9, 2, 8, 9, 2},
-        {vk::Left, 2, 9, 2, 1, 9, 2},   {vk::Left, 1, 9, 2, 1, 9, 2},     {vk::PageUp, 4, 9, 1, 4, 9, 2},
-        {vk::PageUp, 4, 9, 3, 4, 9, 3}, {vk::PageDown, 4, 9, 2, 4, 9, 1}, {vk::PageDown, 4, 9, 1, 4, 9, 1},
+        {vk::Up, 4, 3, 2, 4, 2, 2},       {vk::Up, 4, 2, 2, 4, 2, 2},       {vk::Down, 4, 17, 2, 4, 18, 2},
+        {vk::Down, 4, 18, 2, 4, 18, 2},   {vk::Right, 7, 9, 2, 8, 9, 2},    {vk::Right, 8, 9, 2, 8, 9, 2},
+        {vk::Left, 2, 9, 2, 1, 9, 2},     {vk::Left, 1, 9, 2, 1, 9, 2},     {vk::PageUp, 4, 9, 1, 4, 9, 2},
+        {vk::PageUp, 4, 9, 3, 4, 9, 3},   {vk::PageDown, 4, 9, 3, 4, 9, 2}, {vk::PageDown, 4, 9, 2, 4, 9, 1},
+        {vk::PageDown, 4, 9, 1, 4, 9, 1},
     };
     StepTimes t = loop_start();
     for (const Case& c : cases) {

@@ -127,6 +127,7 @@ TEST_F(RendererTest, EndingEffectHandsOnWithinTheBoardOnly) {
         {"row, middle", effekt_reihe, 4, 10, {}, {{5, 10, 30021}, {3, 10, 30010}}},
         {"left, column 1", effekt_links, 1, 10, {}, {}},
         {"right, column spalten", effekt_rechts, 7, 10, {}, {}},
+        {"right, middle", effekt_rechts, 4, 10, {}, {{5, 10, 30021}}},
         {"up, row 1", effekt_oben, 4, 1, {}, {}},
         {"up, middle", effekt_oben, 4, 10, {}, {{4, 9, 30030}}},
         {"down, row 18", effekt_unten, 4, 18, {}, {}},
