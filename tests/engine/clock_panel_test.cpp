@@ -13,8 +13,7 @@
 namespace {
 class ClockPanelTest : public GameTest {};
 
-// The four digits of mm:ss in the given colour group, read back from an image whose clock
-// panel starts at (left, top).
+// mm:ss in the given colour group, read from an image whose clock panel starts at (left, top).
 std::string clock_shown(const Image& img, int left, int top, int first_tile) {
     return digits_shown(img, left + 2, 22, top + 4, 2, first_tile, 22) + ":" +
            digits_shown(img, left + 56, 22, top + 4, 2, first_tile, 22);
@@ -29,14 +28,9 @@ TEST_F(ClockPanelTest, ShowsMinutesAndSecondsRedWithATickInTheLastMinute) {
         int colour;
         int16_t left_after;
     } cases[] = {
-        {600, "10:00", kGreen, 600},
-        {60, "01:00", kGreen, 60},
-        {59, "00:59", kRed, 59},
-        {0, "00:00", kRed, 0},
-        {-46, "00:00", kRed, 0},
-        {1805, "30:05", kGreen, 1805},
-        // A clock of 100 minutes and more keeps its last two minute digits, still green.
-        {6005, "00:05", kGreen, 6005},
+        {600, "10:00", kGreen, 600}, {60, "01:00", kGreen, 60},     {59, "00:59", kRed, 59},
+        {0, "00:00", kRed, 0},       {-46, "00:00", kRed, 0},       {1805, "30:05", kGreen, 1805},
+        {6005, "00:05", kGreen, 6005},  // 100 minutes and more: the last two minute digits
     };
     const Image& background = Form2->Picture14.Picture();
     for (const auto& c : cases) {

@@ -20,19 +20,14 @@ protected:
         spielzeit_wahl = 1;
         spiel_initialisieren();
     }
-
-    // The lists of a fresh high-score file: place p of play time t holds 8500 + 2000 t - 500 p.
-    static void default_lists() {
-        for (int p = 1; p <= 20; ++p)
-            for (int d = 1; d <= 3; ++d)
-                for (int t = 1; t <= 3; ++t) hs_punkte[p][d][t] = 8500 + 2000 * t - 500 * p;
-    }
 };
 
 // The panels as the screen shows them: the score, the place and, over the ladder, the marker.
 TEST_F(PanelsTest, ScorePlaceAndMarkerFollowTheGamesOwnList) {
-    default_lists();
-    // The list the high-score screen shows must not matter.
+    // A fresh file's lists; the one the high-score screen shows must not matter.
+    for (int p = 1; p <= 20; ++p)
+        for (int d = 1; d <= 3; ++d)
+            for (int t = 1; t <= 3; ++t) hs_punkte[p][d][t] = 8500 + 2000 * t - 500 * p;
     hs_schwierigkeit = 1;
     hs_spielzeit = 3;
     const struct {
@@ -55,8 +50,7 @@ TEST_F(PanelsTest, ScorePlaceAndMarkerFollowTheGamesOwnList) {
     };
     Form1->Show();
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.score);
-        SCOPED_TRACE(c.play_time);
+        SCOPED_TRACE(testing::Message() << c.play_time << ": " << c.score);
         spielzeit_wahl = c.play_time;
         gesamtpunkte = c.score;
         show_score();

@@ -92,8 +92,7 @@ TEST_F(PopupTest, DrawsItsLinesInTheirColoursAndKeepsThemOnTheBoard) {
     }
 }
 
-// The popup rises a pixel with each frame of board 1, over the cells just drawn, for 65
-// frames; then the board shows without it.
+// The popup rises a pixel a frame of board 1, over the cells just drawn, for 65 frames, then goes.
 TEST_F(PopupTest, RisesWithEachFrameOfBoardOneForSixtyFiveFrames) {
     zeichne_spielfeld(0);
     const Image board = Form1->Picture2.Picture();
@@ -105,8 +104,7 @@ TEST_F(PopupTest, RisesWithEachFrameOfBoardOneForSixtyFiveFrames) {
         zeichne_spielfeld2(0);  // the computer's board does not move it
         zeichne_spielfeld(0);
         timer.push_back(popup_zeit);
-        // The shown box starts at row 2 of the buffer.
-        const int y = 32 * 11 - frame - 32;
+        const int y = 32 * 11 - frame - 32;  // the shown box starts at row 2 of the buffer
         if (frame == 0 || frame == 64) {
             EXPECT_TRUE(shows_picture(Form1->Picture2.Picture(), 64, y,
                                       sprite_over(board, 64, y, s.Picture9[5].Picture(), s.Picture10[5].Picture())))
