@@ -28,8 +28,8 @@ TEST_F(ClockPanelTest, ShowsMinutesAndSecondsRedWithATickInTheLastMinute) {
         int colour;
         int16_t left_after;
     } cases[] = {
-        {600, "10:00", kGreen, 600}, {60, "01:00", kGreen, 60},     {59, "00:59", kRed, 59},
-        {0, "00:00", kRed, 0},       {-46, "00:00", kRed, 0},       {1805, "30:05", kGreen, 1805},
+        {600, "10:00", kGreen, 600},   {60, "01:00", kGreen, 60}, {59, "00:59", kRed, 59},
+        {0, "00:00", kRed, 0},         {-46, "00:00", kRed, 0},   {1805, "30:05", kGreen, 1805},
         {6005, "00:05", kGreen, 6005},  // 100 minutes and more: the last two minute digits
     };
     const Image& background = Form2->Picture14.Picture();

@@ -18,7 +18,10 @@ namespace {
 // Keeps the frame shown at every pause, so the sprite's way down can be looked at.
 class FrameRecorder : public rt::TestBackend {
 public:
-    struct Shot { uint32_t ms; Image frame; };
+    struct Shot {
+        uint32_t ms;
+        Image frame;
+    };
     std::vector<Shot> shots;
     void sleep_ms(uint32_t ms) override {
         shots.push_back({ms, frame});
@@ -66,28 +69,25 @@ protected:
 
 // The place in the default 10-minute list (10000 down to 500), as last saved, not as in memory.
 TEST_F(GameOver, TheScoreTakesTheFirstPlaceItBeatsInTheSavedListsAndPushesTheRestDown) {
-    struct Case { double score; int16_t place; };
-    const Case cases[] = {{4800, 12}, {10001, 1}, {10000, 2}, {9999, 2}, {501, 20}, {500, 0}, {0, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.score);
+    for (const auto& [score, place] :
+         {std::pair{4800.0, 12}, {10001.0, 1}, {10000.0, 2}, {9999.0, 2}, {501.0, 20}, {500.0, 0}, {0.0, 0}}) {
+        SCOPED_TRACE(score);
         reset_program_state();
-        play(3, 1, c.score);
+        play(3, 1, score);
         highscore_laden();
         for (int p = 1; p <= 20; ++p) hs_name[p][3][1] = "SAVED";
         std::vector<HighscoreEntry> before;
         for (int p = 0; p <= 21; ++p) before.push_back(at(p, 3, 1));
         highscore_speichern();
-        for (int p = 1; p <= 20; ++p)
-            for (int d = 1; d <= 3; ++d)
-                for (int t = 1; t <= 3; ++t) hs_punkte[p][d][t] = 0;
+        for (int p = 1; p <= 20; ++p) hs_punkte[p][3][1] = 0;
 
         spielende();
 
-        EXPECT_EQ(neuer_rang, c.place);
+        EXPECT_EQ(neuer_rang, place);
         for (int p = 1; p <= 21; ++p) {
             HighscoreEntry expected = before[static_cast<size_t>(p)];
-            if (c.place > 0 && p > c.place) expected = before[static_cast<size_t>(p - 1)];
-            if (p == c.place) expected = {c.score, "ANNA", "734", "3"};
+            if (place > 0 && p > place) expected = before[static_cast<size_t>(p - 1)];
+            if (p == place) expected = {score, "ANNA", "734", "3"};
             EXPECT_EQ(at(p, 3, 1), expected) << "place " << p;
         }
     }
