@@ -54,9 +54,6 @@ protected:
         gruppen2 = winner == 1 ? other : winner_groups;
         fuehrung = winner == 1 ? 352 : 416;
     }
-
-    static std::string score_shown() { return digits_shown(Form1->Picture10.Picture(), 13, 26, 2, 9, 10, 26); }
-    static std::string level_shown() { return digits_shown(Form1->Picture12.Picture(), 13, 26, 4, 3, 0, 22); }
 };
 
 TEST_F(LevelEnd, WinnerTakesSecondsByItsGroupsAndOnlyThePlayerScores) {
@@ -78,15 +75,14 @@ TEST_F(LevelEnd, WinnerTakesSecondsByItsGroupsAndOnlyThePlayerScores) {
         balken_pos = 100;
         Form1->Picture13.hDC().fill(rgb(1, 2, 3));
         next_level();
-        // The points of the last group stay in the popup when the computer wins.
+        // The computer's win keeps the last group's points in the popup.
         EXPECT_EQ(popup_now(), (Popup{c.winner, c.seconds, c.winner == 1 ? 300 : 55.0, 4, 9, 0}));
         EXPECT_EQ(backend.sounds_played, std::vector<int>{c.winner == 1 ? 10 : 9});
-        // The next level starts with no groups and the progress column back at its foot.
         EXPECT_EQ(values(restzeit, gesamtpunkte, level, gruppen1, gruppen2, gruppen_ziel, balken_pos),
                   values(300 + c.seconds, c.winner == 1 ? 1300 : 1000, 4, 0, 0, 20, 416));
         EXPECT_EQ(Form1->Picture13.Picture().pixels, Form2->Picture13.Picture().pixels);
-        // The panels show the new level, and the new score where the player won.
-        EXPECT_EQ(score_shown() + " " + level_shown(),
+        EXPECT_EQ(digits_shown(Form1->Picture10.Picture(), 13, 26, 2, 9, 10, 26) + " " +
+                      digits_shown(Form1->Picture12.Picture(), 13, 26, 4, 3, 0, 22),
                   (c.winner == 1 ? "000001300" : "000001000") + std::string(" 004"));
     }
 }
@@ -99,7 +95,7 @@ TEST_F(LevelEnd, WinnerLosesItsLowestBlocksteineUpToTwoFewerThanItsColumns) {
         size_t cleared;  // the first ones listed
     };
     const Case cases[] = {
-        {"nine columns: 7 of 10, from the bottom, left to right",
+        {"nine: 7 of 10, bottom first, left to right",
          9,
          {{2, 18}, {5, 18}, {8, 18}, {1, 17}, {3, 17}, {4, 17}, {6, 17}, {9, 17}, {2, 3}, {7, 2}},
          7},
@@ -113,9 +109,7 @@ TEST_F(LevelEnd, WinnerLosesItsLowestBlocksteineUpToTwoFewerThanItsColumns) {
             reached({7, c.columns, 2, 3});
             BoardSide& side = winner == 1 ? side1() : side2();
             // Not cleared: other attack stones, the entry row, anything beneath them.
-            side.board(1, 18) = reihenstein;
-            side.board(3, 18) = kreuzstein;
-            side.board(4, 1) = blockstein;
+            put(side.board, {{1, 18, reihenstein}, {3, 18, kreuzstein}, {4, 1, blockstein}});
             spielfeld expected = side.board;
             for (size_t i = 0; i < c.blocksteine.size(); ++i) {
                 side.board(c.blocksteine[i].x, c.blocksteine[i].y) = blockstein;
@@ -156,8 +150,7 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         for (int x = 1; x <= c.before.spalten; ++x)
             for (int y = 1; y <= 18; ++y) spielfeld1(x, y) = spielfeld2(x, y) = static_cast<int16_t>(1 + (x + y) % 5);
         spielfeld expected = spielfeld1;
-        // Cursors and target at their right end stay inside when a column leaves play, and the
-        // popup stands where the player's cursor was.
+        // Cursors and target at the right end stay in play; the popup stands where the cursor was.
         pos_x1 = pos_x2 = ziel_x = static_cast<int16_t>(c.before.spalten - 1);
         lead(1, 12);
         next_level();
@@ -165,15 +158,13 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         EXPECT_EQ(values(level, stein_arten, spalten, tempo_klasse, computer_level, pos_x1, pos_x2, ziel_x, popup_x),
                   values(c.reached_level, a.stein_arten, a.spalten, a.tempo_klasse, a.computer_level, a.spalten - 1,
                          a.spalten - 1, a.spalten - 1, c.before.spalten - 1));
-        // Each side's step in the new class, the meters' growth afresh but their thresholds kept
-        // (a lower scale cuts them at the next tick), a stone sequence of the new colours and columns.
+        // Steps of the new class, growth afresh, thresholds kept, a sequence of the new colours and columns.
         EXPECT_EQ(values(intervall1, intervall2, zuwachs1, zuwachs2, schwelle1, schwelle2, spielfeld_breite),
                   values(tempo[a.tempo_klasse][3], tempo[a.tempo_klasse][1], 0.02, 0.02, 200, 250, 32 * a.spalten));
         EXPECT_EQ(values(*std::max_element(folge + 1, folge + 1001),
                          *std::max_element(folge_spalte + 1, folge_spalte + 1001)),
                   values(a.stein_arten, a.spalten));
-        // A column that leaves play becomes wall, whatever it held, as the floor is; the buffers
-        // narrow and the shown boards stay centred over the meters, which keep their places.
+        // A column leaving play becomes wall; the boards narrow, centred over the meters.
         for (int x = 1; x <= a.spalten + 1; ++x)
             for (int y = 1; y <= 20; ++y)
                 if (x > a.spalten || y > 18) expected(x, y) = wand;
@@ -190,22 +181,17 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
     EXPECT_EQ(values(f.Picture2.Width, f.Picture2.Left, f.Picture4.Left), values(288, 56, 456));
 }
 
-// At computer level 5, which difficulty 2 reaches at level 10, the computer's stones come at the
-// middle step once 80 % of its board is filled, and at the shortest below.
+// Computer level 5 (difficulty 2, level 10): the middle step once 80 % of its board is filled.
 TEST_F(LevelEnd, ComputerStrengthActsFromTheLevelThatBringsIt) {
     level = 9;
     lead(1, 12);
     next_level();  // computer level 5, eight columns, speed class 3
-    const struct {
-        int filled;  // of 136 cells
-        int step;
-    } cases[] = {{108, 3}, {109, 2}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.filled);
+    for (const auto& [filled, step] : {std::pair{108, 3}, {109, 2}}) {  // of 136 cells
+        SCOPED_TRACE(filled);
         loesche_spielfeld();
-        settle(spielfeld2, c.filled);
+        settle(spielfeld2, filled);
         schneller_oder_nicht();
-        EXPECT_EQ(intervall2, tempo[3][c.step]);
+        EXPECT_EQ(intervall2, tempo[3][step]);
     }
 }
 }  // namespace

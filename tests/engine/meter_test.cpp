@@ -32,7 +32,7 @@ protected:
         new_game(1);  // 9 columns, scale 473, growth step 0.002
     }
 
-    // Clears both boards for the column count and lays the cells onto one of them.
+    // Clears both boards for the column count and lays the cells onto one.
     static void lay(spielfeld& board, int16_t columns, const std::vector<Cell>& cells) {
         spalten = columns;
         set_column_values();
@@ -56,10 +56,9 @@ TEST_F(MeterTest, ProgressGrowsByAQuarterOfTheCoverAndPassesOnlyAboveTheThreshol
         double stand, stand_after;  // against a threshold held at the scale, 473 or 315
         bool removes;
     };
-    std::vector<Cell> seventeen;  // a column of them, wherever they stand
-    for (int y = 2; y <= 18; ++y) seventeen.push_back({4, y, blockstein});
-    std::vector<Cell> falling;  // a row of blocksteine over empty cells
-    for (int x = 1; x <= 9; ++x) falling.push_back({x, 10, blockstein});
+    std::vector<Cell> seventeen, falling;  // a column of them; a row over empty cells
+    for (int i = 2; i <= 18; ++i) seventeen.push_back({4, i, blockstein});
+    for (int i = 1; i <= 9; ++i) falling.push_back({i, 10, blockstein});
     // Of eight columns only (5, 10) counts: the entry row, a ninth column and other stones do not.
     const std::vector<Cell> outside = {{3, 1, blockstein},  {9, 18, blockstein}, {2, 18, reihenstein},
                                        {3, 18, kreuzstein}, {4, 18, 20000},      {5, 10, blockstein}};
@@ -85,7 +84,7 @@ TEST_F(MeterTest, ProgressGrowsByAQuarterOfTheCoverAndPassesOnlyAboveTheThreshol
             backend.sounds_played.clear();
             const spielfeld before = side.board;
             twin.tick();
-            // The full board: any of its resting blocksteine may go, exactly one of them.
+            // Of a full board any one resting blockstein may go.
             int vanished = 0;
             for (size_t i = 0; i < before.cells.size(); ++i)
                 vanished += side.board.cells[i] == before.cells[i] ? 0 : side.board.cells[i] == verschwinden ? 1 : 100;
@@ -101,13 +100,11 @@ TEST_F(MeterTest, ThresholdGrowsFasterEachTickUpToTheScale) {
         side.schwelle = 400;
         side.zuwachs = zuwachs_start;
         twin.tick();
-        EXPECT_DOUBLE_EQ(side.schwelle, 400.022);
         twin.tick();
-        EXPECT_DOUBLE_EQ(side.schwelle, 400.022 + 0.024);
+        EXPECT_DOUBLE_EQ(side.schwelle, 400.022 + 0.024);  // grown before it is added
         EXPECT_DOUBLE_EQ(side.zuwachs, 0.024);
 
-        // Capped within the tick that passes the scale; a scale lowered by a level end
-        // cuts the threshold at the next tick.
+        // Capped in the tick that passes the scale; a lowered scale cuts it at the next tick.
         side.schwelle = 472.99;
         twin.tick();
         EXPECT_EQ(side.schwelle, 473);
@@ -118,10 +115,8 @@ TEST_F(MeterTest, ThresholdGrowsFasterEachTickUpToTheScale) {
     }
 }
 
-// The search draws twenty columns in a row, bottom row first, then moves up. A lone qualifying
-// stone high up is often missed in its row, and the search must come round again instead of
-// leaving the board. The rows come first: a search that cannot draw some column would never end
-// on the lone stones below, so it must fail before them.
+// Twenty columns drawn a row, bottom first, coming round again for a lone stone high up. The rows
+// come first: a search that cannot draw some column would hang on the lone stones below.
 TEST_F(MeterTest, DeleteOneDrawsTwentyColumnsARowAndComesRoundToTheOnlyQualifyingStone) {
     for (const Twin& twin : kTwins)
         for (uint32_t seed = 1; seed <= 60; ++seed)
@@ -179,8 +174,7 @@ TEST_F(MeterTest, BarShowsFilledToTheProgressAndFromTheThreshold) {
         double stand, schwelle;
         int filled_to, filled_from;  // bar pixel columns; the progress may reach past 280
     };
-    // With a scale of 400 a bar pixel is 400 / 280 of the meter, and halves land on whole values:
-    // p = 0.7 × stand, s = 0.7 × schwelle, each rounded on its own, a half to the even one.
+    // Scale 400: pixel = 0.7 × value, each rounded on its own, a half to the even one.
     const Case cases[] = {
         {0, 400, 0, 280},   {15, 215, 10, 150},    // 10.5 and 150.5 go down
         {25, 225, 18, 158},                        // 17.5 and 157.5 go up
@@ -191,8 +185,7 @@ TEST_F(MeterTest, BarShowsFilledToTheProgressAndFromTheThreshold) {
     const Image& empty = Form1->Picture7.Picture();
     for (const Twin& twin : kTwins)
         for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(twin.name) + ": stand " + std::to_string(c.stand) + ", schwelle " +
-                         std::to_string(c.schwelle));
+            SCOPED_TRACE(testing::Message() << twin.name << ": " << c.stand << " / " << c.schwelle);
             BoardSide& side = twin.side();
             lay(side.board, 9, {});
             skala = 400;
