@@ -72,10 +72,9 @@ TEST_F(GravityTest, EachLandingRunsTheGroupCheckBeforeTheScanGoesOn) {
     }
 }
 
-// One tick on a cell and the two below it, on the floor. A stone in its last pixels lands with the sound of what
-// it is, on what it lands (silent on an empty or moving cell); a resting row or cross stone goes
-// off in the group check. The values are those after the tick's redraw, which runs one
-// animation frame.
+// One tick on three cells on the floor, seen after the tick's redraw (one animation frame). A stone
+// in its last pixels lands, heard unless on an empty or moving cell; a resting row or cross stone
+// goes off.
 TEST_F(GravityTest, OneTickOnACellAndTheTwoBelowIt) {
     struct Case {
         const char* what;

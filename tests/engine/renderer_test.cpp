@@ -104,11 +104,9 @@ TEST_F(RendererTest, AnimatedCellsRunTheirFrames) {
         }
 }
 
-// An effect on its last frame becomes a blockstein and hands itself on in one call, within the
-// board only: compared over the whole board, a hand-on past an edge (into a wall, row 0 or the
-// floor) shows as well. Handed sideways it takes falling, marked and effect cells; handed to the
-// left, the neighbour column has been drawn already in this pass and keeps what it got until the
-// next call.
+// An effect on its last frame becomes a blockstein and hands itself on within the board only (the
+// whole board compared); sideways it takes falling, marked and effect cells, and a left neighbour,
+// drawn already in this pass, keeps its code until the next call.
 TEST_F(RendererTest, EndingEffectHandsOnWithinTheBoardOnly) {
     struct Case {
         const char* what;
