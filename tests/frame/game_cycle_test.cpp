@@ -1,16 +1,14 @@
-// Game after game on the fake clock: the menu, the name, a game to its end, the high-score
-// screen and OK, and the way back to the menu for the next game.
+// From a game's end on the fake clock: the high-score screen and OK, and the way back through
+// the menu to the next game.
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "engine/game_screen.h"
 #include "engine/procedures.h"
 #include "frame/procedures.h"
 #include "frame/state.h"
 #include "runtime/system.h"
-#include "runtime/text.h"
 #include "screens/highscore_screen.h"
 #include "screens/menu_screen.h"
 #include "screens/name_entry.h"
@@ -27,16 +25,26 @@ constexpr int kOk[] = {740, 583};  // the high-score screen's OK
 // A 10-minute game with its start rows and game-over sequence, with room for a minute won.
 constexpr uint32_t kGameMs = 700'000;
 
-class GameCycle : public GameTest {
+// The state right after a game over, without playing one: the high-score screen shows the list.
+class AfterAGame : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
         folder.link_sounds();
         backend.folder = folder.path().string();
         backend.keep_frames = false;  // the cycle is about state, not pixels
-        // A late close of the window ends whatever still runs, should a step not happen.
+        // A close of the window after two games ends whatever still runs, should a step not happen.
         rt::set_quit_handler([] { programm_beenden(); });
-        backend.schedule(InputEvent{}, 30 * kGameMs);
+        backend.schedule(InputEvent{}, 2 * kGameMs);
+        schwierigkeit = hs_schwierigkeit = 2;
+        spielzeit_wahl = hs_spielzeit = 1;
+        restzeit = 0;
+        spieler_name = "ABC";
+        highscore_laden();
+        spiel_initialisieren();
+        spiel_beendet = kTrue;
+        Form4->Show();
+        Form4->zeige_highscore(neuer_rang);
     }
 
     void click_at(const int (&where)[2], uint32_t at) {
@@ -48,12 +56,8 @@ protected:
             backend.schedule(event, at);
         }
     }
-    void type_at(const std::string& keys, uint32_t at) {
-        for (char key : keys) {
-            backend.key_down(key, at);
-            backend.key_up(key, at + 20);
-            at += 50;
-        }
+    // Enter in the name entry, taking the name offered.
+    void enter_at(uint32_t at) {
         backend.key_down(vk::Return, at);
         backend.key_up(vk::Return, at + 20);
     }
@@ -65,65 +69,6 @@ protected:
     }
 
     TempFolder folder;
-};
-
-TEST_F(GameCycle, MenuNameGameHighscoresOkAndTheNextGameWithTheSameName) {
-    // A file whose list for normal, 10 minutes leaves room from place 6 on for any score.
-    highscore_laden();
-    for (int place = 1; place <= 20; ++place) {
-        hs_punkte[place][2][1] = place <= 5 ? 1e6 - place : 0;
-        hs_name[place][2][1] = "P" + CStr(place);
-    }
-    highscore_speichern();
-    const std::string before = read_bytes(folder.file("highscore.dat"));
-    reset_program_state();
-
-    click_at(kStart, 100);
-    type_at("ABC", 300);
-    EXPECT_FALSE(ends_program([] { Main(); }));  // Main returns with the first game's end
-
-    // The game over: its list shown with the new entry, nothing saved yet.
-    const double score = gesamtpunkte, seconds = spielsekunden, reached = level;
-    ASSERT_GT(score, 0) << "the computer's attacks and falling stones should have scored something";
-    // Seconds played: fewer than 600 when full boards cost the player minutes.
-    EXPECT_EQ(values(seconds > 0, neuer_rang, spiel_beendet, Form4->shown(), Form1->shown()),
-              values(true, 6, kTrue, true, false));
-    EXPECT_EQ(Form4->Label2[5].Caption.get(), "ABC");
-    EXPECT_EQ(Form4->Label1[5].ForeColor(), rgb(0, 255, 0));
-    EXPECT_EQ(read_bytes(folder.file("highscore.dat")), before);
-
-    // OK: saved, and the menu waits for the next Start; Enter alone keeps the name offered.
-    const uint32_t after = backend.clock;
-    click_at(kOk, after + 100);
-    click_at(kStart, after + 1000);
-    type_at("", after + 1500);
-    backend.key_down(vk::Escape, after + 20'000);  // ends the second game and with it the program
-    EXPECT_TRUE(run_screens());
-    EXPECT_EQ(values(games_started, spiel_beendet), values(2, kFalse));  // the second game's loop had begun
-    EXPECT_EQ(spieler_name, "ABC");
-
-    highscore_laden();
-    EXPECT_EQ(hs_punkte[6][2][1], score);
-    const std::vector<std::string> saved = {hs_name[5][2][1],  hs_name[6][2][1], hs_zeit[6][2][1],
-                                            hs_level[6][2][1], hs_name[7][2][1], hs_name[20][2][1]};
-    EXPECT_EQ(saved, (std::vector<std::string>{"P5", "ABC", CStr(seconds), CStr(reached), "P6", "P19"}));
-}
-
-// The state right after a game over, without playing one.
-class AfterAGame : public GameCycle {
-protected:
-    void SetUp() override {
-        GameCycle::SetUp();
-        schwierigkeit = hs_schwierigkeit = 2;
-        spielzeit_wahl = hs_spielzeit = 1;
-        restzeit = 0;
-        spieler_name = "ABC";
-        highscore_laden();
-        spiel_initialisieren();
-        spiel_beendet = kTrue;
-        Form4->Show();
-        Form4->zeige_highscore(neuer_rang);
-    }
 };
 
 TEST_F(AfterAGame, TheNextGameStartsFreshFromTheMenuCentredPointerToItsPanels) {
@@ -143,7 +88,7 @@ TEST_F(AfterAGame, TheNextGameStartsFreshFromTheMenuCentredPointerToItsPanels) {
         double clock_carry;
         int16_t ended;
         std::string score, level;
-        bool menu_shown;
+        bool menu_shown, choices_shown;
     };
     Seen waiting, playing;
     int looks = 0;
@@ -157,19 +102,23 @@ TEST_F(AfterAGame, TheNextGameStartsFreshFromTheMenuCentredPointerToItsPanels) {
         seen.score = digits_shown(Form1->Picture10.Picture(), 13, 26, 2, 9, 10, 26);
         seen.level = digits_shown(Form1->Picture12.Picture(), 13, 26, 4, 3, 0, 22);
         seen.menu_shown = Form3->shown();
+        // Normal difficulty and ten minutes show their chosen faces (the set's pictures 6 to 8).
+        seen.choices_shown = Form3->Picture2[1].Picture().pixels == Form3->Picture2[7].Picture().pixels &&
+                             Form3->Picture3[0].Picture().pixels == Form3->Picture3[6].Picture().pixels;
         if (looks == 2) programm_beenden();
     });
     click_at(kOk, 100);
     backend.schedule(InputEvent{}, 500);
     click_at(kStart, 1000);
-    type_at("", 1200);
+    enter_at(1200);
     backend.schedule(InputEvent{}, 1300);
     EXPECT_TRUE(run_screens());
     ASSERT_EQ(looks, 2);
 
     // The next game's first second is a whole one; until its loop, OK still leads here.
-    EXPECT_EQ(values(waiting.pointer_x, waiting.pointer_y, waiting.clock_carry, waiting.ended, waiting.menu_shown),
-              values(400, 300, 0, kTrue, true));
+    EXPECT_EQ(values(waiting.pointer_x, waiting.pointer_y, waiting.clock_carry, waiting.ended, waiting.menu_shown,
+                     waiting.choices_shown),
+              values(400, 300, 0, kTrue, true, true));
     EXPECT_EQ(values(playing.pointer_x, playing.pointer_y, playing.menu_shown), values(799, 599, false));
     EXPECT_EQ(playing.score + " " + playing.level, "000000000 001");  // not the last game's
 }
@@ -183,7 +132,7 @@ TEST_F(AfterAGame, OkAgainFromTheMenuWaitsAgainAndOneStartStartsOneGame) {
     click_at(twenty_minutes, 4000);
     click_at(kOk, 5000);
     click_at(kStart, 6000);
-    type_at("", 6500);
+    enter_at(6500);
     backend.key_down(vk::Escape, 20'000);
     EXPECT_TRUE(run_screens());
     EXPECT_EQ(values(games_started, spielzeit_wahl, restzeit), values(1, 2, 1200 - spielsekunden));
@@ -199,7 +148,7 @@ TEST_F(AfterAGame, AStartWhoseNameEntryOutlivedAnotherGameStartsNoGameOfItsOwn) 
     click_at(kHighscore, 2000);
     click_at(kOk, 4000);
     click_at(kStart, 5000);
-    type_at("", 5500);
+    enter_at(5500);
     const uint32_t over = 5500 + kGameMs + 20'000;
     backend.key_down(vk::Escape, over);  // would end a game started by the stale Start
     click_at(kOk, over + 1000);

@@ -54,6 +54,7 @@ TEST_F(RunProgram, AnUnexpectedErrorEndsThroughTheShutdown) {
         failing.display_changes.clear();
         failing.sounds_released.clear();
         start_from_menu(failing);
+        failing.schedule(InputEvent{}, failing.clock + 60'000);  // should the Start not happen
         const std::string said = stderr_of([] { EXPECT_EQ(run_program([] { Main(); }), 1); });
         EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
         EXPECT_NE(said.find(c.said), std::string::npos) << said;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -62,6 +63,9 @@ protected:
 TEST_F(StartRowsTest, CellsAppearColumnByColumnFromTheBottomOnBothBoardsInStep) {
     new_game(2);
     fuelle_reihen(start_reihen);
+    // The last game's boards still show: the animation blanks both boxes first.
+    for (rt::PictureBox* box : {&Form1->Picture2, &Form1->Picture4})
+        std::ranges::fill(box->hDC().pixels, rgb(200, 0, 0));
     std::vector<Pause> pauses;
     watcher.on_sleep = [&](uint32_t ms) {
         pauses.push_back({ms, watcher.sounds_played.size(), Form1->Picture2.Picture(), Form1->Picture4.Picture()});
