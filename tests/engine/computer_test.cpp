@@ -116,12 +116,7 @@ TEST_F(ComputerTest, EachBlockDecidesItsBoard) {
 // blocks 1 to 20 found nothing.
 TEST_F(ComputerTest, GateDrawsTwentyOrTwentySixValues) {
     struct Case {
-        const char* name;
-        std::vector<std::string> rows;
-        int16_t an;
-        double chance;
-        int draws;
-        Target target;
+        const char* name; std::vector<std::string> rows; int16_t an; double chance; int draws; Target target;
     };
     const std::vector<std::string> block1 = kBlockCases[0].rows;
     const std::vector<std::string> block21 = kBlockCases[20].rows;

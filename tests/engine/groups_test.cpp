@@ -53,18 +53,11 @@ protected:
 };
 
 TEST_F(GroupCheck, GroupSizeDecidesMarksPointsThresholdAndAttack) {
-    struct Size {
-        double points, schwelle;
-        int16_t attack;
-    };
+    struct Size { double points, schwelle; int16_t attack; };
     // Board 1 is 30 % full and board 2, measured as the attack stone comes in, 11 %: a group of
     // three is worth 81.
     const Size by_size[] = {{}, {}, {}, {81, 470, 10}, {162, 467, 11}, {324, 461, 12}, {324, 461, 12}};
-    struct Case {
-        const char* name;
-        Rows rows, marks;
-        int size, popup_x, popup_y, bottom = 18;
-    };
+    struct Case { const char* name; Rows rows, marks; int size, popup_x, popup_y, bottom = 18; };
     const Case cases[] = {
         {"column of three on the floor", {"3........", "3........", "3...v.e.."}, {"x", "x", "x"}, 3, 1, 16},
         {"four in a column", {"5", "5", "5", "5"}, {"x", "x", "x", "x"}, 4, 1, 16},
@@ -96,10 +89,7 @@ TEST_F(GroupCheck, GroupSizeDecidesMarksPointsThresholdAndAttack) {
 }
 
 TEST_F(GroupCheck, OneGroupPerCheckInScanOrder) {
-    struct Case {
-        const char* name;
-        Rows rows, first, second;
-    };
+    struct Case { const char* name; Rows rows, first, second; };
     const Case cases[] = {
         {"neighbouring columns of one colour: the left one first",
          {"22", "22", "22"},
@@ -217,12 +207,7 @@ TEST_F(GroupCheck, LeadChangesOnlyOnAStrictLeadAndOnlyThePlayerScores) {
 }
 
 TEST_F(GroupCheck, ThresholdNeverFallsBelowHalfTheScale) {
-    struct Case {
-        int number;
-        double schwelle;
-        std::string row;
-        double after;
-    };
+    struct Case { int number; double schwelle; std::string row; double after; };
     // 473 / 2 = 236.5
     const Case cases[] = {{1, 240, "22222", 236.5}, {2, 238, "2222", 236.5}, {2, 250, "222", 247}};
     for (const Case& c : cases) {
@@ -239,12 +224,7 @@ TEST_F(GroupCheck, ThresholdNeverFallsBelowHalfTheScale) {
 }
 
 TEST_F(GroupCheck, RestingRowAndCrossStonesGoOff) {
-    struct Case {
-        const char* name;
-        Rows rows;
-        int bottom;
-        Cell cell;
-    };
+    struct Case { const char* name; Rows rows; int bottom; Cell cell; };
     const Case cases[] = {
         {"row stone on the floor", {"R"}, 18, {1, 18, 30000}},
         {"cross stone on a stone", {"....K", "....1"}, 18, {5, 17, 30050}},

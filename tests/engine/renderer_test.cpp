@@ -61,12 +61,7 @@ protected:
 // cell, an effect its two smoke frames into a blockstein: a frame per call, from wherever it
 // stands, and the blink counter is left ready for the next group.
 TEST_F(RendererTest, AnimatedCellsRunTheirFrames) {
-    struct Case {
-        int16_t start;
-        std::vector<std::string> frames;
-        std::vector<int16_t> codes;
-        int16_t counter = 10;
-    };
+    struct Case { int16_t start; std::vector<std::string> frames; std::vector<int16_t> codes; int16_t counter = 10; };
     const auto then_empty = [](size_t frames, int16_t code) {
         std::vector<int16_t> codes(frames - 1, code);
         codes.push_back(leer);
@@ -108,12 +103,7 @@ TEST_F(RendererTest, AnimatedCellsRunTheirFrames) {
 // whole board compared); sideways it takes falling, marked and effect cells, and a left neighbour,
 // drawn already in this pass, keeps its code until the next call.
 TEST_F(RendererTest, EndingEffectHandsOnWithinTheBoardOnly) {
-    struct Case {
-        const char* what;
-        int16_t kind;
-        int x, y;
-        std::vector<Cell> before, after;
-    };
+    struct Case { const char* what; int16_t kind; int x, y; std::vector<Cell> before, after; };
     constexpr int16_t E = effekt_links;
     const auto left = [](const char* what, std::vector<Cell> before, std::vector<Cell> after) {
         return Case{what, E, 5, 10, std::move(before), std::move(after)};
@@ -188,10 +178,7 @@ TEST_F(RendererTest, FallingStoneIsDrawnAtItsOffsetWhileItsTargetHoldsIt) {
 }
 
 TEST_F(RendererTest, CursorIsAMaskedSpriteOverTheTwoCells) {
-    struct Case {
-        int side;
-        int16_t x, y;
-    };
+    struct Case { int side; int16_t x, y; };
     for (const Case& c : {Case{1, 2, 7}, Case{2, 8, 18}}) {
         SCOPED_TRACE(c.side);
         board(c.side)(c.x, c.y) = 1;
