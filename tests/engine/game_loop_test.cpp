@@ -48,13 +48,11 @@ protected:
         return -1;
     }
 
-    void press(int key) { backend.key_down(key); }
-    void release(int key) { backend.key_up(key); }
     // One pass with the key newly pressed, then let go.
     void pass_pressing(StepTimes& t, int key) {
-        press(key);
+        backend.key_down(key);
         loop_pass(t);
-        release(key);
+        backend.key_up(key);
     }
 };
 
@@ -180,10 +178,10 @@ TEST_F(GameLoopTest, OnlyANewPressOfAKeyCounts) {
     pos_y1 = 10;
     backend.tap(vk::Up);
     loop_pass(t);
-    press(vk::Up);
+    backend.key_down(vk::Up);
     loop_pass(t);
     loop_pass(t);
-    release(vk::Up);
+    backend.key_up(vk::Up);
     loop_pass(t);
     pass_pressing(t, vk::Up);
     EXPECT_EQ(pos_y1, 8);

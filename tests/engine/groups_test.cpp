@@ -92,21 +92,15 @@ TEST_F(GroupCheck, OneGroupPerCheckInScanOrder) {
     struct Case { const char* name; Rows rows, first, second; };
     const Case cases[] = {
         {"neighbouring columns of one colour: the left one first",
-         {"22", "22", "22"},
-         {"x", "x", "x"},
-         {".x", ".x", ".x"}},
+         {"22", "22", "22"}, {"x", "x", "x"}, {".x", ".x", ".x"}},
         {"a low row on the left before a high column on the right",
          {"....5", "....5", "....5", "....1", "....2", "....1", "....2", "....1", "333.2"},
          {"", "", "", "", "", "", "", "", "xxx"},
          {"....x", "....x", "....x", "", "", "", "", "", ""}},
         {"one column: the upper group first",
-         {"1", "1", "1", "2", "2", "2"},
-         {"x", "x", "x", "", "", ""},
-         {"x", "x", "x"}},
+         {"1", "1", "1", "2", "2", "2"}, {"x", "x", "x", "", "", ""}, {"x", "x", "x"}},
         {"an earlier triple keeps an L for the next check",
-         {"37..", "37..", "3777"},
-         {"x", "x", "x"},
-         {".x", ".x", ".xxx"}},
+         {"37..", "37..", "3777"}, {"x", "x", "x"}, {".x", ".x", ".xxx"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -174,11 +168,8 @@ TEST_F(GroupCheck, ProgressTilesOfBothBoardsPileUpInOneColumn) {
 
 TEST_F(GroupCheck, LeadChangesOnlyOnAStrictLeadAndOnlyThePlayerScores) {
     struct Case {
-        const char* name;
-        int number;
-        int16_t gruppen1, gruppen2, fuehrung;
-        std::vector<int> sounds;
-        int16_t fuehrung_after;
+        const char* name; int number; int16_t gruppen1, gruppen2, fuehrung;
+        std::vector<int> sounds; int16_t fuehrung_after;
     };
     const Case cases[] = {
         {"first lead of the run", 1, 0, 0, 0, {1, 11}, 352},
