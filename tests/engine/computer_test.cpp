@@ -60,9 +60,7 @@ protected:
 };
 
 struct BlockCase {
-    int block;
-    std::vector<std::string> rows;
-    Target target;
+    int block; std::vector<std::string> rows; Target target;
     uint32_t also = 0;  // other blocks that alone find the same exchange on this board
 };
 
@@ -139,12 +137,8 @@ TEST_F(ComputerTest, GateDrawsTwentyOrTwentySixValues) {
 
 TEST_F(ComputerTest, LastExchangeIsRefusedWhileGetauscht) {
     struct Case {
-        const char* name;
-        int block;
-        Target last;
-        int16_t getauscht_before;
-        Target target, last_after;
-        int16_t getauscht_after;
+        const char* name; int block; Target last; int16_t getauscht_before;
+        Target target, last_after; int16_t getauscht_after;
     };
     const Case cases[] = {
         {"block 11 refuses", 11, {2, 18}, kTrue, kNone, {2, 18}, kTrue},
@@ -172,9 +166,7 @@ TEST_F(ComputerTest, LastExchangeIsRefusedWhileGetauscht) {
 // a candidate whose neighbour is marked.
 TEST_F(ComputerTest, ChoosesTheNearestCandidateThatPushesNoReservedStone) {
     struct Case {
-        const char* why;
-        std::vector<std::string> rows;
-        Target target;
+        const char* why; std::vector<std::string> rows; Target target;
         double chance = 1;  // taktik_chance; 0 shuts block 12 and the later ones
         uint32_t also = 0;  // a block that alone finds the same
         uint32_t blocks = computer::kAllBlocks;
@@ -194,9 +186,7 @@ TEST_F(ComputerTest, ChoosesTheNearestCandidateThatPushesNoReservedStone) {
         // Block 1's only candidate (3, 14) is the middle stone of 2 2 1 2 2.
         {"reserved in 2 2 1 2 2", {"..2...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."}, kNone, 0},
         {"not reserved in 3 2 1 2 2",
-         {"..3...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."},
-         {2, 14},
-         0},
+         {"..3...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."}, {2, 14}, 0},
         // Block 5 fills the foreign stone's cell (4, 16) from one column away.
         {"c c X c c from the left", {"...1..", "...1..", "..1B..", "..B1..", "..B1.."}, kNone, 0, only(5)},
         {"c c X c c from the right", {"...1..", "...1..", "...B1.", "...1B.", "...1B."}, kNone, 0, only(5)},
