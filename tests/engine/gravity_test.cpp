@@ -52,8 +52,7 @@ TEST_F(GravityTest, EachLandingRunsTheGroupCheckBeforeTheScanGoesOn) {
     for (const Twin& twin : kTwins) {
         SCOPED_TRACE(twin.name);
         loesche_spielfeld();
-        gruppen1 = gruppen2 = 0;
-        fuehrung = 0;
+        gruppen1 = gruppen2 = fuehrung = 0;
         backend.sounds_played.clear();
         spielfeld& b = *twin.board;
         // Column 2: the third 4 arrives on two others; column 5: a 6 arrives on the floor.
@@ -71,7 +70,7 @@ TEST_F(GravityTest, EachLandingRunsTheGroupCheckBeforeTheScanGoesOn) {
 // in its last pixels lands, heard unless on an empty or moving cell; a resting row or cross stone
 // goes off.
 TEST_F(GravityTest, OneTickOnACellAndTheTwoBelowIt) {
-    struct Case { const char* what; int upper, lower, below; int upper_after, lower_after; std::vector<int> sounds; };
+    struct Case { const char* what; int16_t upper, lower, below, upper_after, lower_after; std::vector<int> sounds; };
     const Case cases[] = {
         {"stone on the floor", 1030, 104, 99, 0, 4, {3}},
         {"stone on a stone", 1030, 104, 6, 0, 4, {3}},
@@ -99,9 +98,7 @@ TEST_F(GravityTest, OneTickOnACellAndTheTwoBelowIt) {
         SCOPED_TRACE(c.what);
         loesche_spielfeld();
         backend.sounds_played.clear();
-        put(spielfeld1, {{6, 16, static_cast<int16_t>(c.upper)},
-                         {6, 17, static_cast<int16_t>(c.lower)},
-                         {6, 18, static_cast<int16_t>(c.below)}});
+        put(spielfeld1, {{6, 16, c.upper}, {6, 17, c.lower}, {6, 18, c.below}});
         fall_down();
         EXPECT_EQ(values(spielfeld1(6, 16), spielfeld1(6, 17)), values(c.upper_after, c.lower_after));
         EXPECT_EQ(backend.sounds_played, c.sounds);

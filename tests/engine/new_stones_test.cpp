@@ -14,8 +14,7 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         use_columns(9);
-        pos_x1 = 3;
-        pos_y1 = 7;
+        pos_x1 = 3, pos_y1 = 7;
     }
     static void use_columns(int16_t n) {
         spalten = n;
@@ -28,8 +27,7 @@ protected:
 };
 
 TEST_F(NewStonesTest, SequencePointerWrapsAfterTheThousandthStone) {
-    folge_zeiger[1] = 999;
-    folge_zeiger[2] = 1000;
+    folge_zeiger[1] = 999, folge_zeiger[2] = 1000;
     folge[1000] = 4, folge_spalte[1000] = 2;
     folge[1] = 6, folge_spalte[1] = 8;
     neuer_stein1(0);
