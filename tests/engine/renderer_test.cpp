@@ -77,8 +77,7 @@ TEST_F(RendererTest, AnimatedCellsRunTheirFrames) {
         {20002, {"P7[2]", "P1[0]"}, {20003, 0}},
     };
     for (int16_t kind : {effekt_reihe, effekt_links, effekt_rechts, effekt_oben, effekt_unten, effekt_kreuz})
-        cases.push_back({kind,
-                         {"P8[0]", "P8[1]", "P1[0]", "P1[10]"},
+        cases.push_back({kind, {"P8[0]", "P8[1]", "P1[0]", "P1[10]"},
                          {static_cast<int16_t>(kind + 1), static_cast<int16_t>(kind + 2), blockstein, blockstein}});
     for (int side : {1, 2})
         for (const Case& c : cases) {
