@@ -58,9 +58,7 @@ protected:
 
 TEST_F(GameLoopTest, EachTimedStepRunsOnceMoreThanItsIntervalHasPassed) {
     struct Case {
-        const char* step;
-        uint32_t StepTimes::*time;
-        double early_chance;
+        const char* step; uint32_t StepTimes::*time; double early_chance;
         int first_run;  // ms after the loop's start
     };
     const Case cases[] = {
@@ -209,12 +207,9 @@ TEST_F(GameLoopTest, SpaceSwapsOnlyStillCells) {
 
 TEST_F(GameLoopTest, ComputerStepsTowardItsTargetAndSwapsThere) {
     struct Case {
-        const char* what;
-        int16_t x, y, target_x, target_y;
+        const char* what; int16_t x, y, target_x, target_y;
         int16_t cell;  // right-hand cell at the target
-        int16_t x_after, y_after, target_x_after;
-        std::vector<int> sounds;
-        bool swapped;
+        int16_t x_after, y_after, target_x_after; std::vector<int> sounds; bool swapped;
     };
     const Case cases[] = {
         {"no target", 3, 10, -1, 12, 4, 3, 10, -1, {}, false},

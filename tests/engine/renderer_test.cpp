@@ -247,10 +247,8 @@ TEST_F(RendererTest, FramesDrawnOneAfterAnotherEqualFramesDrawnAfresh) {
                        Image(40, 40, rgb(4, 5, 6)), 0, 0, SRCCOPY);
                 break;
             case 3:  // points float up over board one
-                popup_zeit = pick(0, 20);
-                popup_x = pick(1, 8);
-                popup_y = pick(3, 17);
-                popup_punkte = pick(1, 500);
+                popup_zeit = pick(0, 20), popup_x = pick(1, 8);
+                popup_y = pick(3, 17), popup_punkte = pick(1, 500);
                 break;
             default: break;
         }
@@ -264,10 +262,8 @@ TEST_F(RendererTest, FramesDrawnOneAfterAnotherEqualFramesDrawnAfresh) {
         draw(side, flag);
         const Image kept = shown(side);
 
-        board(side) = cells;
-        blink(side) = counters;
-        popup_zeit = zeit;
-        popup_x = x;
+        board(side) = cells, blink(side) = counters;
+        popup_zeit = zeit, popup_x = x;
         (side == 1 ? Form1->Picture1 : Form1->Picture3).hDC();  // nothing in the buffer is known now
         draw(side, flag);
         ASSERT_EQ(kept.pixels, shown(side).pixels);
