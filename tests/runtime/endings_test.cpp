@@ -1,75 +1,51 @@
 #include <csignal>
 #include <cstring>
-#include <functional>
 
-#include "engine/board.h"
-#include "frame/procedures.h"
-#include "frame/state.h"
 #include "support/game_test.h"
 
 namespace {
+constexpr int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+
+// Each test starts from default handlers: a test run started by nohup or as a script's
+// background job inherits some of these ignored.
 class Endings : public GameTest {
 protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        for (int signal : kEndingSignals) std::signal(signal, SIG_DFL);
+    }
     void TearDown() override {
-        for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) std::signal(signal, SIG_DFL);
+        for (int signal : kEndingSignals) std::signal(signal, SIG_DFL);
         GameTest::TearDown();
     }
 };
 
-TEST_F(Endings, EverySignalThatAsksToEndRunsTheQuitHandlerOnce) {
-    for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
-        SCOPED_TRACE(strsignal(signal));
-        int quits = 0;
-        rt::set_quit_handler([&] { ++quits; });
-        rt::end_on_signals();
-        std::raise(signal);
-        DoEvents();
-        EXPECT_EQ(quits, 1);
-        // A second one while the program shuts down ends it at once.
-        struct sigaction now {};
-        sigaction(signal, nullptr, &now);
-        EXPECT_EQ(now.sa_handler, SIG_DFL);
-    }
-}
-
-TEST_F(Endings, ASignalTheProgramWasStartedToIgnoreStaysIgnored) {
-    for (int signal : {SIGHUP, SIGINT}) {  // nohup; a script's background job
-        SCOPED_TRACE(strsignal(signal));
-        int quits = 0;
-        rt::set_quit_handler([&] { ++quits; });
-        std::signal(signal, SIG_IGN);
-        rt::end_on_signals();
-        std::raise(signal);
-        DoEvents();
-        EXPECT_EQ(quits, 0);
+// A signal the program was started to ignore stays ignored: nohup, a script's background job.
+TEST_F(Endings, EverySignalThatAsksToEndRunsTheQuitHandlerOnceUnlessIgnoredAtStart) {
+    for (bool ignored : {false, true}) {
+        for (int signal : kEndingSignals) {
+            SCOPED_TRACE(testing::Message() << strsignal(signal) << (ignored ? ", ignored at start" : ""));
+            int quits = 0;
+            rt::set_quit_handler([&] { ++quits; });
+            if (ignored) std::signal(signal, SIG_IGN);
+            rt::end_on_signals();
+            std::raise(signal);
+            DoEvents();
+            EXPECT_EQ(quits, ignored ? 0 : 1);
+            // A second one while the program shuts down ends it at once.
+            struct sigaction now {};
+            sigaction(signal, nullptr, &now);
+            EXPECT_EQ(now.sa_handler, ignored ? SIG_IGN : SIG_DFL);
+        }
     }
 }
 
 // A pause blocks every event but the end: closing the window 100 ms in ends the program then,
 // not when the pause is over.
 TEST_F(Endings, ClosingTheWindowEndsAPauseAtOnce) {
-    struct Case {
-        const char* name;
-        std::function<void()> wait;
-    };
-    const Case cases[] = {
-        {"a long pause", [] { Sleep(5000); }},
-        {"the start rows' animation",
-         [] {
-             schwierigkeit = 3;  // 63 steps of 75 ms
-             spiel_initialisieren();
-             loesche_spielfeld();
-             fuelle_reihen(start_reihen);
-             startreihen_aufbauen();
-         }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const uint32_t start = backend.clock;
-        backend.schedule(InputEvent{}, start + 100);
-        EXPECT_TRUE(ends_program(c.wait));
-        EXPECT_LE(backend.clock - start, 175u);
-        EXPECT_EQ(backend.pending_input(), 0u);
-    }
+    backend.schedule(InputEvent{}, 100);
+    EXPECT_TRUE(ends_program([] { Sleep(5000); }));
+    EXPECT_LE(backend.clock, 175u);
+    EXPECT_EQ(backend.pending_input(), 0u);
 }
 }  // namespace
