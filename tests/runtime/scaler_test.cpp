@@ -20,23 +20,17 @@ const Screen kScreens[] = {
     {640, 480, {0, 0, 640, 480}},        // smaller than the frame
 };
 
-TEST(Scaler, FillsTheFullerSideKeepsTheAspectAndCentres) {
-    for (const Screen& s : kScreens) {
-        rt::Scaler scaler;
-        scaler.fit(800, 600, s.width, s.height);
-        EXPECT_EQ(scaler.shown(), s.shown) << s.width << "x" << s.height;
-    }
-}
-
-// Each window pixel shows the frame pixel nearest its centre; a frame rectangle maps to exactly
-// the window pixels that show it, and the pointer maps back to the pixel it points at.
-TEST(Scaler, EveryWindowPixelShowsTheNearestFramePixel) {
+// The frame fills the fuller side, keeps its aspect and stands centred. Each window pixel shows
+// the frame pixel nearest its centre; a frame rectangle maps to exactly the window pixels that
+// show it, and the pointer maps back to the pixel it points at.
+TEST(Scaler, EveryWindowPixelShowsTheNearestFramePixelOfTheCentredFrame) {
     std::mt19937 random(11);
     Image frame(800, 600);
     for (uint32_t& p : frame.pixels) p = random() & 0xFFFFFFu;
     for (const Screen& s : kScreens) {
         rt::Scaler scaler;
         scaler.fit(800, 600, s.width, s.height);
+        EXPECT_EQ(scaler.shown(), s.shown) << s.width << "x" << s.height;
         std::vector<uint32_t> window(static_cast<size_t>(s.width) * s.height, 0xDEADu);
         const Rect part{123, 45, 321, 234};
         scaler.scale(frame, part, window.data(), s.width);

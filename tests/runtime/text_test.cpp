@@ -3,23 +3,25 @@
 #include <gtest/gtest.h>
 
 namespace {
-TEST(Rounding, GoesToTheNearestAndHalvesToEven) {
+TEST(Rounding, GoesToTheNearestHalvesToEvenAndHoldsValuesBeyondTheRangeAtItsEnds) {
     const struct {
         double value;
-        int expected;
+        int int16, int32;
     } cases[] = {
-        {0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {20.8, 21}, {144.4, 144}, {-2.51, -3}, {7, 7},
+        {0.5, 0, 0},
+        {1.5, 2, 2},
+        {2.5, 2, 2},
+        {-1.5, -2, -2},
+        {20.8, 21, 21},
+        {-2.51, -3, -3},
+        {40000, 32767, 40000},
+        {-40000, -32768, -40000},
+        {1e12, 32767, 2147483647},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(to_int16(c.value), c.expected) << c.value;
-        EXPECT_EQ(to_int32(c.value), c.expected) << c.value;
+        EXPECT_EQ(to_int16(c.value), c.int16) << c.value;
+        EXPECT_EQ(to_int32(c.value), c.int32) << c.value;
     }
-}
-
-TEST(Rounding, HoldsValuesBeyondTheRangeAtItsEnds) {
-    EXPECT_EQ(to_int16(40000.0), 32767);
-    EXPECT_EQ(to_int16(-40000.0), -32768);
-    EXPECT_EQ(to_int32(1e12), 2147483647);
 }
 
 TEST(TextConversion, NumbersBecomeText) {
@@ -44,7 +46,7 @@ TEST(TextConversion, ValReadsTheLeadingNumber) {
         const char* text;
         double expected;
     } cases[] = {
-        {"600", 600}, {"  42abc", 42}, {"03", 3}, {"abc", 0}, {"", 0}, {"-7", -7}, {"1.5x", 1.5}, {".", 0},
+        {"600", 600}, {"  42abc", 42}, {"03", 3}, {"abc", 0}, {"", 0}, {"-7", -7}, {"1.5x", 1.5}, {".5", 0.5}, {".", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(Val(c.text), c.expected) << c.text;
 }
