@@ -25,8 +25,10 @@ TEST_F(Board, ClearingBuildsWallsFloorAndEmptyPlay) {
 // Both boards get the same start rows, no two neighbours of one colour, and the difficulty's
 // blocksteine only in its lowest rows.
 TEST_F(Board, StartRowsFillTheBottomRowsAlikeWithBlockersLow) {
-    const struct { int16_t difficulty; int most_blockers, top_blocker_row; } cases[] = {
-        {1, 0, 19}, {2, 5, 14}, {3, 10, 12}};
+    const struct {
+        int16_t difficulty;
+        int most_blockers, top_blocker_row;
+    } cases[] = {{1, 0, 19}, {2, 5, 14}, {3, 10, 12}};
     for (const auto& c : cases) {
         for (uint32_t seed = 1; seed <= 20; ++seed) {
             SCOPED_TRACE(testing::Message() << "difficulty " << c.difficulty << " seed " << seed);

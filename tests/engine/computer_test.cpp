@@ -60,7 +60,9 @@ protected:
 };
 
 struct BlockCase {
-    int block; std::vector<std::string> rows; Target target;
+    int block;
+    std::vector<std::string> rows;
+    Target target;
     uint32_t also = 0;  // other blocks that alone find the same exchange on this board
 };
 
@@ -114,7 +116,12 @@ TEST_F(ComputerTest, EachBlockDecidesItsBoard) {
 // blocks 1 to 20 found nothing.
 TEST_F(ComputerTest, GateDrawsTwentyOrTwentySixValues) {
     struct Case {
-        const char* name; std::vector<std::string> rows; int16_t an; double chance; int draws; Target target;
+        const char* name;
+        std::vector<std::string> rows;
+        int16_t an;
+        double chance;
+        int draws;
+        Target target;
     };
     const std::vector<std::string> block1 = kBlockCases[0].rows;
     const std::vector<std::string> block21 = kBlockCases[20].rows;
@@ -137,8 +144,12 @@ TEST_F(ComputerTest, GateDrawsTwentyOrTwentySixValues) {
 
 TEST_F(ComputerTest, LastExchangeIsRefusedWhileGetauscht) {
     struct Case {
-        const char* name; int block; Target last; int16_t getauscht_before;
-        Target target, last_after; int16_t getauscht_after;
+        const char* name;
+        int block;
+        Target last;
+        int16_t getauscht_before;
+        Target target, last_after;
+        int16_t getauscht_after;
     };
     const Case cases[] = {
         {"block 11 refuses", 11, {2, 18}, kTrue, kNone, {2, 18}, kTrue},
@@ -166,7 +177,9 @@ TEST_F(ComputerTest, LastExchangeIsRefusedWhileGetauscht) {
 // a candidate whose neighbour is marked.
 TEST_F(ComputerTest, ChoosesTheNearestCandidateThatPushesNoReservedStone) {
     struct Case {
-        const char* why; std::vector<std::string> rows; Target target;
+        const char* why;
+        std::vector<std::string> rows;
+        Target target;
         double chance = 1;  // taktik_chance; 0 shuts block 12 and the later ones
         uint32_t also = 0;  // a block that alone finds the same
         uint32_t blocks = computer::kAllBlocks;
@@ -186,7 +199,9 @@ TEST_F(ComputerTest, ChoosesTheNearestCandidateThatPushesNoReservedStone) {
         // Block 1's only candidate (3, 14) is the middle stone of 2 2 1 2 2.
         {"reserved in 2 2 1 2 2", {"..2...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."}, kNone, 0},
         {"not reserved in 3 2 1 2 2",
-         {"..3...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."}, {2, 14}, 0},
+         {"..3...", "..2...", "..1...", "1B2...", "BB2...", "1BB...", "1BB..."},
+         {2, 14},
+         0},
         // Block 5 fills the foreign stone's cell (4, 16) from one column away.
         {"c c X c c from the left", {"...1..", "...1..", "..1B..", "..B1..", "..B1.."}, kNone, 0, only(5)},
         {"c c X c c from the right", {"...1..", "...1..", "...B1.", "...1B.", "...1B."}, kNone, 0, only(5)},

@@ -58,7 +58,9 @@ protected:
 
 TEST_F(GameLoopTest, EachTimedStepRunsOnceMoreThanItsIntervalHasPassed) {
     struct Case {
-        const char* step; uint32_t StepTimes::*time; double early_chance;
+        const char* step;
+        uint32_t StepTimes::*time;
+        double early_chance;
         int first_run;  // ms after the loop's start
     };
     const Case cases[] = {
@@ -146,7 +148,10 @@ TEST_F(GameLoopTest, PauseHidesTheBoardAndRestartsTheClockSecond) {
 // The arrows move the cursor within the board, a refused step silently; Page Up and Page Down
 // move the speed step within 1 to 3 and set board 1's interval, also where the step stays.
 TEST_F(GameLoopTest, KeysMoveTheCursorAndTheSpeedStepWithinTheirBounds) {
-    struct Case { int key; int16_t x, y, step, x_after, y_after, step_after; };
+    struct Case {
+        int key;
+        int16_t x, y, step, x_after, y_after, step_after;
+    };
     const Case cases[] = {
         {vk::Up, 4, 3, 2, 4, 2, 2},       {vk::Up, 4, 2, 2, 4, 2, 2},       {vk::Down, 4, 17, 2, 4, 18, 2},
         {vk::Down, 4, 18, 2, 4, 18, 2},   {vk::Right, 7, 9, 2, 8, 9, 2},    {vk::Right, 8, 9, 2, 8, 9, 2},
@@ -186,7 +191,10 @@ TEST_F(GameLoopTest, OnlyANewPressOfAKeyCounts) {
 }
 
 TEST_F(GameLoopTest, SpaceSwapsOnlyStillCells) {
-    struct Case { int16_t left, right; bool swaps; };
+    struct Case {
+        int16_t left, right;
+        bool swaps;
+    };
     const Case cases[] = {
         {3, 5, true},     {0, 0, true},      {10, 12, true},    {99, 4, true},         {103, 0, false},
         {2, 1010, false}, {10004, 3, false}, {6, 20000, false}, {30050, 30050, false},
@@ -207,9 +215,12 @@ TEST_F(GameLoopTest, SpaceSwapsOnlyStillCells) {
 
 TEST_F(GameLoopTest, ComputerStepsTowardItsTargetAndSwapsThere) {
     struct Case {
-        const char* what; int16_t x, y, target_x, target_y;
+        const char* what;
+        int16_t x, y, target_x, target_y;
         int16_t cell;  // right-hand cell at the target
-        int16_t x_after, y_after, target_x_after; std::vector<int> sounds; bool swapped;
+        int16_t x_after, y_after, target_x_after;
+        std::vector<int> sounds;
+        bool swapped;
     };
     const Case cases[] = {
         {"no target", 3, 10, -1, 12, 4, 3, 10, -1, {}, false},
@@ -240,7 +251,10 @@ TEST_F(GameLoopTest, ComputerStepsTowardItsTargetAndSwapsThere) {
 
 TEST_F(GameLoopTest, ComputersIntervalFollowsTheFillOfItsBoard) {
     // 8 columns: 136 cells, so 68 settled cells are exactly 50 % and 102 exactly 75 %.
-    struct Case { int settled; int16_t interval_after; };  // interval_after 1: kept
+    struct Case {
+        int settled;
+        int16_t interval_after;
+    };  // interval_after 1: kept
     const Case cases[] = {{0, 1000}, {67, 1000}, {68, 1250}, {101, 1250}, {102, 1500}, {135, 1500}, {136, 1}};
     spalten = 8;
     tempo_klasse = 3;
@@ -261,7 +275,10 @@ TEST_F(GameLoopTest, ComputersIntervalFollowsTheFillOfItsBoard) {
 }
 
 TEST_F(GameLoopTest, ProgressColumnCreepsTowardTheLeaderOnGravityTicks) {
-    struct Case { int16_t leader; double left, left_after; };
+    struct Case {
+        int16_t leader;
+        double left, left_after;
+    };
     const Case cases[] = {
         {0, 385, 385},   {352, 385, 384}, {352, 353, 352}, {352, 352, 352}, {352, 340, 340},
         {416, 385, 386}, {416, 415, 416}, {416, 416, 416}, {416, 420, 420},

@@ -19,7 +19,12 @@ protected:
     }
 };
 
-struct Twin { const char* name; void (*tick)(); spielfeld* board; spielfeld* other; };
+struct Twin {
+    const char* name;
+    void (*tick)();
+    spielfeld* board;
+    spielfeld* other;
+};
 const Twin kTwins[] = {{"fall_down", fall_down, &spielfeld1, &spielfeld2},
                        {"fall_down2", fall_down2, &spielfeld2, &spielfeld1}};
 
@@ -70,7 +75,11 @@ TEST_F(GravityTest, EachLandingRunsTheGroupCheckBeforeTheScanGoesOn) {
 // in its last pixels lands, heard unless on an empty or moving cell; a resting row or cross stone
 // goes off.
 TEST_F(GravityTest, OneTickOnACellAndTheTwoBelowIt) {
-    struct Case { const char* what; int16_t upper, lower, below, upper_after, lower_after; std::vector<int> sounds; };
+    struct Case {
+        const char* what;
+        int16_t upper, lower, below, upper_after, lower_after;
+        std::vector<int> sounds;
+    };
     const Case cases[] = {
         {"stone on the floor", 1030, 104, 99, 0, 4, {3}},
         {"stone on a stone", 1030, 104, 6, 0, 4, {3}},

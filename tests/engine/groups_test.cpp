@@ -53,11 +53,18 @@ protected:
 };
 
 TEST_F(GroupCheck, GroupSizeDecidesMarksPointsThresholdAndAttack) {
-    struct Size { double points, schwelle; int16_t attack; };
+    struct Size {
+        double points, schwelle;
+        int16_t attack;
+    };
     // Board 1 is 30 % full and board 2, measured as the attack stone comes in, 11 %: a group of
     // three is worth 81.
     const Size by_size[] = {{}, {}, {}, {81, 470, 10}, {162, 467, 11}, {324, 461, 12}, {324, 461, 12}};
-    struct Case { const char* name; Rows rows, marks; int size, popup_x, popup_y, bottom = 18; };
+    struct Case {
+        const char* name;
+        Rows rows, marks;
+        int size, popup_x, popup_y, bottom = 18;
+    };
     const Case cases[] = {
         {"column of three on the floor", {"3........", "3........", "3...v.e.."}, {"x", "x", "x"}, 3, 1, 16},
         {"four in a column", {"5", "5", "5", "5"}, {"x", "x", "x", "x"}, 4, 1, 16},
@@ -89,18 +96,27 @@ TEST_F(GroupCheck, GroupSizeDecidesMarksPointsThresholdAndAttack) {
 }
 
 TEST_F(GroupCheck, OneGroupPerCheckInScanOrder) {
-    struct Case { const char* name; Rows rows, first, second; };
+    struct Case {
+        const char* name;
+        Rows rows, first, second;
+    };
     const Case cases[] = {
         {"neighbouring columns of one colour: the left one first",
-         {"22", "22", "22"}, {"x", "x", "x"}, {".x", ".x", ".x"}},
+         {"22", "22", "22"},
+         {"x", "x", "x"},
+         {".x", ".x", ".x"}},
         {"a low row on the left before a high column on the right",
          {"....5", "....5", "....5", "....1", "....2", "....1", "....2", "....1", "333.2"},
          {"", "", "", "", "", "", "", "", "xxx"},
          {"....x", "....x", "....x", "", "", "", "", "", ""}},
         {"one column: the upper group first",
-         {"1", "1", "1", "2", "2", "2"}, {"x", "x", "x", "", "", ""}, {"x", "x", "x"}},
+         {"1", "1", "1", "2", "2", "2"},
+         {"x", "x", "x", "", "", ""},
+         {"x", "x", "x"}},
         {"an earlier triple keeps an L for the next check",
-         {"37..", "37..", "3777"}, {"x", "x", "x"}, {".x", ".x", ".xxx"}},
+         {"37..", "37..", "3777"},
+         {"x", "x", "x"},
+         {".x", ".x", ".xxx"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -159,8 +175,11 @@ TEST_F(GroupCheck, ProgressTilesOfBothBoardsPileUpInOneColumn) {
 
 TEST_F(GroupCheck, LeadChangesOnlyOnAStrictLeadAndOnlyThePlayerScores) {
     struct Case {
-        const char* name; int number; int16_t gruppen1, gruppen2, fuehrung;
-        std::vector<int> sounds; int16_t fuehrung_after;
+        const char* name;
+        int number;
+        int16_t gruppen1, gruppen2, fuehrung;
+        std::vector<int> sounds;
+        int16_t fuehrung_after;
     };
     const Case cases[] = {
         {"first lead of the run", 1, 0, 0, 0, {1, 11}, 352},
@@ -189,7 +208,12 @@ TEST_F(GroupCheck, LeadChangesOnlyOnAStrictLeadAndOnlyThePlayerScores) {
 }
 
 TEST_F(GroupCheck, ThresholdNeverFallsBelowHalfTheScale) {
-    struct Case { int number; double schwelle; std::string row; double after; };
+    struct Case {
+        int number;
+        double schwelle;
+        std::string row;
+        double after;
+    };
     // 473 / 2 = 236.5
     const Case cases[] = {{1, 240, "22222", 236.5}, {2, 238, "2222", 236.5}, {2, 250, "222", 247}};
     for (const Case& c : cases) {
@@ -206,7 +230,12 @@ TEST_F(GroupCheck, ThresholdNeverFallsBelowHalfTheScale) {
 }
 
 TEST_F(GroupCheck, RestingRowAndCrossStonesGoOff) {
-    struct Case { const char* name; Rows rows; int bottom; Cell cell; };
+    struct Case {
+        const char* name;
+        Rows rows;
+        int bottom;
+        Cell cell;
+    };
     const Case cases[] = {
         {"row stone on the floor", {"R"}, 18, {1, 18, 30000}},
         {"cross stone on a stone", {"....K", "....1"}, 18, {5, 17, 30050}},

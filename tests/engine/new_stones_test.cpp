@@ -54,7 +54,11 @@ TEST_F(NewStonesTest, EntryRowTakesTheStoneInAFreeColumn) {
 }
 
 TEST_F(NewStonesTest, FillPercentageCountsSettledCellsAndRoundsHalfToEven) {
-    struct Case { int16_t columns; int settled; int16_t percent; };
+    struct Case {
+        int16_t columns;
+        int settled;
+        int16_t percent;
+    };
     // 8 columns hold 136 cells: 17 are 12.5 %, 51 are 37.5 %.
     const Case cases[] = {{8, 0, 0}, {8, 17, 12}, {8, 51, 38}, {8, 136, 100}, {9, 1, 1}, {6, 51, 50}};
     for (const Case& c : cases) {
@@ -78,7 +82,14 @@ TEST_F(NewStonesTest, FillPercentageCountsSettledCellsAndRoundsHalfToEven) {
 // clock and a popup at the player's cursor; fewer than S - 10 let it come again. The player's full
 // board costs a minute, the computer's gives the player one.
 TEST_F(NewStonesTest, FullBoardPenaltyOncePerFilling) {
-    struct Case { int board; int16_t columns; int settled; int16_t flag_before; bool penalty; int16_t flag_after; };
+    struct Case {
+        int board;
+        int16_t columns;
+        int settled;
+        int16_t flag_before;
+        bool penalty;
+        int16_t flag_after;
+    };
     const Case cases[] = {
         {1, 9, 150, kFalse, true, kTrue},  {1, 9, 149, kFalse, false, kFalse}, {1, 9, 153, kTrue, false, kTrue},
         {1, 9, 143, kTrue, false, kTrue},  {1, 9, 142, kTrue, false, kFalse},  {1, 6, 99, kFalse, true, kTrue},
@@ -86,7 +97,12 @@ TEST_F(NewStonesTest, FullBoardPenaltyOncePerFilling) {
         {2, 9, 150, kFalse, true, kTrue},  {2, 9, 142, kTrue, false, kFalse},
     };
     struct Twin {
-        void (*stone)(int16_t); spielfeld* board; int16_t* flag; std::vector<int> sounds; int16_t clock; Popup popup;
+        void (*stone)(int16_t);
+        spielfeld* board;
+        int16_t* flag;
+        std::vector<int> sounds;
+        int16_t clock;
+        Popup popup;
     };
     const Twin twins[] = {
         {neuer_stein1, &spielfeld1, &voll1, {4, 9}, 540, {.kind = 3, .seconds = -60, .x = 3, .y = 7}},

@@ -61,7 +61,12 @@ protected:
 // cell, an effect its two smoke frames into a blockstein: a frame per call, from wherever it
 // stands, and the blink counter is left ready for the next group.
 TEST_F(RendererTest, AnimatedCellsRunTheirFrames) {
-    struct Case { int16_t start; std::vector<std::string> frames; std::vector<int16_t> codes; int16_t counter = 10; };
+    struct Case {
+        int16_t start;
+        std::vector<std::string> frames;
+        std::vector<int16_t> codes;
+        int16_t counter = 10;
+    };
     const auto then_empty = [](size_t frames, int16_t code) {
         std::vector<int16_t> codes(frames - 1, code);
         codes.push_back(leer);
@@ -77,7 +82,8 @@ TEST_F(RendererTest, AnimatedCellsRunTheirFrames) {
         {20002, {"P7[2]", "P1[0]"}, {20003, 0}},
     };
     for (int16_t kind : {effekt_reihe, effekt_links, effekt_rechts, effekt_oben, effekt_unten, effekt_kreuz})
-        cases.push_back({kind, {"P8[0]", "P8[1]", "P1[0]", "P1[10]"},
+        cases.push_back({kind,
+                         {"P8[0]", "P8[1]", "P1[0]", "P1[10]"},
                          {static_cast<int16_t>(kind + 1), static_cast<int16_t>(kind + 2), blockstein, blockstein}});
     for (int side : {1, 2})
         for (const Case& c : cases) {
@@ -102,7 +108,12 @@ TEST_F(RendererTest, AnimatedCellsRunTheirFrames) {
 // whole board compared); sideways it takes falling, marked and effect cells, and a left neighbour,
 // drawn already in this pass, keeps its code until the next call.
 TEST_F(RendererTest, EndingEffectHandsOnWithinTheBoardOnly) {
-    struct Case { const char* what; int16_t kind; int x, y; std::vector<Cell> before, after; };
+    struct Case {
+        const char* what;
+        int16_t kind;
+        int x, y;
+        std::vector<Cell> before, after;
+    };
     constexpr int16_t E = effekt_links;
     const auto left = [](const char* what, std::vector<Cell> before, std::vector<Cell> after) {
         return Case{what, E, 5, 10, std::move(before), std::move(after)};
@@ -177,7 +188,10 @@ TEST_F(RendererTest, FallingStoneIsDrawnAtItsOffsetWhileItsTargetHoldsIt) {
 }
 
 TEST_F(RendererTest, CursorIsAMaskedSpriteOverTheTwoCells) {
-    struct Case { int side; int16_t x, y; };
+    struct Case {
+        int side;
+        int16_t x, y;
+    };
     for (const Case& c : {Case{1, 2, 7}, Case{2, 8, 18}}) {
         SCOPED_TRACE(c.side);
         board(c.side)(c.x, c.y) = 1;

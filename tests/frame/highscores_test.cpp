@@ -67,8 +67,10 @@ protected:
     // Whether what was said is one line that holds every one of the words.
     static ::testing::AssertionResult one_line_with(const std::string& said, std::initializer_list<std::string> words) {
         for (const std::string& word : words)
-            if (said.find(word) == std::string::npos) return ::testing::AssertionFailure() << "no " << word << ": " << said;
-        if (std::count(said.begin(), said.end(), '\n') != 1) return ::testing::AssertionFailure() << "not one line: " << said;
+            if (said.find(word) == std::string::npos)
+                return ::testing::AssertionFailure() << "no " << word << ": " << said;
+        if (std::count(said.begin(), said.end(), '\n') != 1)
+            return ::testing::AssertionFailure() << "not one line: " << said;
         return ::testing::AssertionSuccess();
     }
 

@@ -1,6 +1,7 @@
+#include "engine/state.h"
+
 #include <string>
 
-#include "engine/state.h"
 #include "frame/state.h"
 #include "support/game_test.h"
 
