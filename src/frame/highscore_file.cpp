@@ -30,11 +30,22 @@ bool shift_down(std::string_view stored, std::string& text) {
     return true;
 }
 
-// Decimal text that reads back as the same number: no exponent, no "inf" or "nan".
-bool plain_number(const std::string& text) {
-    for (const char c : text)
-        if (!((c >= '0' && c <= '9') || c == '-' || c == '.')) return false;
-    return true;
+// A number as the writer puts it: an optional minus, digits, and an optional point with digits.
+// Anything else in a number field is damage, a flipped bit in a digit included, even where its
+// leading number still reads; and a value whose text has an exponent would not read back.
+bool decimal_number(std::string_view text) {
+    size_t at = text.starts_with('-') ? 1 : 0;
+    const auto digits = [&] {
+        const size_t from = at;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+        return at > from;
+    };
+    if (!digits()) return false;
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        if (!digits()) return false;
+    }
+    return at == text.size();
 }
 
 std::optional<HighscoreEntry> decode_line(std::string_view line) {
@@ -50,14 +61,14 @@ std::optional<HighscoreEntry> decode_line(std::string_view line) {
         if (!shift_down(line.substr(at + 1, close - at - 1), fields[f])) return std::nullopt;
         at = close + 1;
     }
-    if (at != line.size()) return std::nullopt;
+    if (at != line.size() || !decimal_number(fields[0]) || !decimal_number(fields[3])) return std::nullopt;
 
     HighscoreEntry entry;
     entry.points = Val(fields[0]);
     entry.name = fields[1];
     entry.seconds = fields[2];
     entry.level = CStr(Val(fields[3]));
-    if (!plain_number(CStr(entry.points)) || !plain_number(entry.level)) return std::nullopt;
+    if (!decimal_number(CStr(entry.points)) || !decimal_number(entry.level)) return std::nullopt;
     return entry;
 }
 }  // namespace

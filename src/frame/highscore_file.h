@@ -40,5 +40,6 @@ struct HighscoreReading {
 };
 
 // Reads each of the 180 lines by its position, so a damaged line costs only its own entry.
-// A line is well-formed only when it could be written back exactly as it is read.
+// A line is well-formed only when its points and level are plain decimal numbers and it could be
+// written back as it is read, but for the zeros that lead a number ("05" reads as 5).
 HighscoreReading decode_highscore_file(std::string_view bytes);

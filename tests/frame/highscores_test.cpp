@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -389,4 +390,51 @@ TEST_F(HighscoreStore, AFailedSaveLeavesTheOldFileAsItWas) {
     }
     EXPECT_FALSE(fs::exists(folder.path() / "gone"));
 }
+// A number field is sound only as the writer puts it, though leading zeros read: a flipped bit in
+// a digit is damage even where a leading number still reads, and the file is reported and kept.
+TEST_F(HighscoreStore, ANumberFieldIsSoundOnlyAsAPlainDecimalNumber) {
+    const auto stored = [](const std::string& text) {
+        std::string bytes;
+        for (const char c : text) bytes += static_cast<char>(c + kHighscoreShift);
+        return "\"" + bytes + "\"";
+    };
+    struct Case {
+        const char *points, *level;
+        std::optional<std::pair<double, std::string>> read;  // points and level, nothing when damaged
+    };
+    const std::vector<Case> cases = {
+        {"29007", "3", {{29007, "3"}}},
+        {"-5", "05", {{-5, "5"}}},
+        {"12.5", "10", {{12.5, "10"}}},
+        {"2y007", "3", {}},
+        {"29007", "q", {}},
+        {"ABC", "DE", {}},
+        {"12.", "1", {}},
+        {".5", "1", {}},
+        {"", "1", {}},
+        {"+5", "1", {}},
+        {" 5", "1", {}},
+        {"5", "1 ", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.points) + " / " + c.level);
+        const std::string line =
+            stored(c.points) + "," + stored("MAX") + "," + stored("600") + "," + stored(c.level) + "\r\n";
+        const std::optional<HighscoreEntry> entry = decode_highscore_file(line).lines[0];
+        ASSERT_EQ(entry.has_value(), c.read.has_value());
+        if (entry) {
+            EXPECT_EQ(std::pair(entry->points, entry->level), *c.read);
+        }
+    }
+
+    fill_distinct();
+    save();
+    std::string flipped = read_bytes(file());
+    flipped[2] ^= 0x40;  // the second digit of line 1's points
+    write_bytes(file(), flipped);
+    EXPECT_TRUE(one_line_with(load(), {file(), "damaged"}));
+    EXPECT_TRUE(one_line_with(save(), {file() + ".damaged"}));
+    EXPECT_EQ(read_bytes(file() + ".damaged"), flipped);
+}
+
 }  // namespace
