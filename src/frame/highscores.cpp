@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <optional>
 
 #include "frame/highscore_file.h"
 #include "frame/procedures.h"
@@ -13,9 +14,14 @@ constexpr size_t kMostBytesRead = 64 * 1024;
 
 std::string highscore_path() { return AppPath() + "/highscore.dat"; }
 
-// The file that the last load found damaged or could not read, empty when it loaded whole or was
-// not there: the next save keeps it aside before replacing it.
-std::string not_loaded_whole;
+// The file that the last load found damaged or could not read, none when it loaded whole or was
+// not there: the next save keeps it aside before replacing it, unless another file (saved by
+// another copy of the game, say) has taken its place meanwhile.
+struct NotLoadedWhole {
+    std::string path;
+    FileId file;
+};
+std::optional<NotLoadedWhole> not_loaded_whole;
 
 HighscoreEntry default_entry(const HighscoreSlot& s) {
     return {8500.0 + 2000 * s.play_time - 500 * s.place, "Kelvaro", CStr(600 * s.play_time), "1"};
@@ -40,13 +46,14 @@ void highscore_laden() {
         store(highscore_slot(line), default_entry(highscore_slot(line)));
 
     const std::string path = highscore_path();
-    not_loaded_whole.clear();
+    not_loaded_whole.reset();
     std::string bytes, error;
     bool whole = false;
-    switch (read_file_start(path, kMostBytesRead, bytes, whole, error)) {
+    std::optional<FileId> file;
+    switch (read_file_start(path, kMostBytesRead, bytes, whole, file, error)) {
         case FileStart::missing: return;
         case FileStart::failed:
-            not_loaded_whole = path;
+            if (file) not_loaded_whole = {path, *file};
             std::fprintf(stderr, "zandorix: %s; the high scores start from the default lists\n", error.c_str());
             return;
         case FileStart::read: break;
@@ -57,7 +64,7 @@ void highscore_laden() {
         if (entry) store(highscore_slot(line), *entry);
     }
     // The file is left as it is until the next save, which keeps it aside.
-    if (reading.damaged() || !whole) not_loaded_whole = path;
+    if (reading.damaged() || !whole) not_loaded_whole = {path, *file};
     if (reading.bad_lines > 0) {
         std::fprintf(stderr,
                      "zandorix: the high-score file %s is damaged: %d of its %d lines are missing or unreadable "
@@ -81,12 +88,14 @@ void highscore_speichern() {
     };
     if (!file_to_replace(path, target, error)) return not_saved();
     // What the program could not read may still be worth something to the player.
-    const bool keep = not_loaded_whole == path && FileExists(target);
     const std::string kept = target + ".damaged";
-    if (keep && !keep_as(target, kept, error)) return not_saved();
+    const Keeping keeping = not_loaded_whole && not_loaded_whole->path == path
+                                ? keep_as(target, not_loaded_whole->file, kept, error)
+                                : Keeping::other_file;
+    if (keeping == Keeping::failed) return not_saved();
     if (!replace_file(target, encode_highscore_file(entries), error)) return not_saved();
-    not_loaded_whole.clear();
-    if (keep) {
+    not_loaded_whole.reset();
+    if (keeping == Keeping::kept) {
         std::fprintf(stderr, "zandorix: the high scores are saved; the file they replaced is kept as %s\n",
                      kept.c_str());
     }

@@ -8,12 +8,17 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <random>
 #include <sys/stat.h>
 
 namespace {
 // A new file is written under the file's name and this, then six characters of its own.
-constexpr const char* kNewSuffix = ".new";
+constexpr const char* kNewSuffix = ".new.";
 constexpr size_t kNewNameLength = 6;
+
+FileId id_of(const struct stat& status) {
+    return {static_cast<uint64_t>(status.st_dev), static_cast<uint64_t>(status.st_ino)};
+}
 
 // Says what failed and why; errno is taken before anything else can change it.
 std::string reason(const std::string& step, const std::string& path) {
@@ -58,7 +63,7 @@ void sync_folder(const std::string& path) {
 // took such a name, a link included, is unlinked and never followed. Other names, the one older
 // saves used without the last part among them, may be a player's own files and stay.
 void remove_left_new_files(const std::string& path) {
-    const std::string stem = std::filesystem::path(path).filename().string() + kNewSuffix + ".";
+    const std::string stem = std::filesystem::path(path).filename().string() + kNewSuffix;
     DIR* folder = ::opendir(folder_of(path).c_str());
     if (!folder) return;
     while (const dirent* entry = ::readdir(folder)) {
@@ -68,12 +73,29 @@ void remove_left_new_files(const std::string& path) {
     }
     ::closedir(folder);
 }
+
+// The mode any program gives a file it makes: 0644 under the umask.
+mode_t usual_mode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0644 & ~mask;
+}
+
+// A new file's name as mkostemp would make it, for a file that mkostemp cannot make: a link.
+std::string new_file_name(const std::string& path) {
+    static constexpr char kCharacters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static std::mt19937 draw{std::random_device{}()};
+    std::string name = path + kNewSuffix;
+    for (size_t i = 0; i < kNewNameLength; ++i) name += kCharacters[draw() % (sizeof kCharacters - 1)];
+    return name;
+}
 }  // namespace
 
 FileStart read_file_start(const std::string& path, size_t max_bytes, std::string& bytes, bool& whole,
-                          std::string& error) {
+                          std::optional<FileId>& id, std::string& error) {
     bytes.clear();
     whole = false;
+    id.reset();
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
         const int code = errno;
@@ -86,6 +108,7 @@ FileStart read_file_start(const std::string& path, size_t max_bytes, std::string
         error = reason("cannot follow the link", path);
         return FileStart::failed;
     }
+    id = id_of(status);
     // Opening a FIFO or a device could wait for ever or set something going: only an ordinary
     // file is opened, and checked again once open in case it was swapped meanwhile.
     if (!S_ISREG(status.st_mode)) {
@@ -102,6 +125,7 @@ FileStart read_file_start(const std::string& path, size_t max_bytes, std::string
         ::close(fd);
         return FileStart::failed;
     }
+    id = id_of(status);
     // One byte more than wanted shows whether anything lies beyond.
     bytes.resize(max_bytes + 1);
     size_t done = 0;
@@ -158,32 +182,49 @@ bool file_to_replace(const std::string& path, std::string& target, std::string& 
     return false;
 }
 
-bool keep_as(const std::string& path, const std::string& name, std::string& error) {
-    if (::unlink(name.c_str()) != 0 && errno != ENOENT) {
-        error = reason("cannot keep " + path + " as", name);
-        return false;
+Keeping keep_as(const std::string& path, const FileId& id, const std::string& name, std::string& error) {
+    const std::string step = "cannot keep " + path + " as";
+    remove_left_new_files(name);
+    // The older kept file is replaced only by the rename, once the new link stands.
+    std::string linked = new_file_name(name);
+    for (int tries = 1; ::link(path.c_str(), linked.c_str()) != 0; ++tries) {
+        if (errno == ENOENT) return Keeping::other_file;  // nothing is there now
+        if (errno != EEXIST || tries == 100) {
+            error = reason(step, name);
+            return Keeping::failed;
+        }
+        linked = new_file_name(name);
     }
-    if (::link(path.c_str(), name.c_str()) != 0) {
-        error = reason("cannot keep " + path + " as", name);
-        return false;
+    struct stat status {};
+    if (::lstat(linked.c_str(), &status) != 0) {
+        error = reason(step, name);
+        ::unlink(linked.c_str());
+        return Keeping::failed;
+    }
+    if (id_of(status) != id) {
+        ::unlink(linked.c_str());
+        return Keeping::other_file;
+    }
+    if (::rename(linked.c_str(), name.c_str()) != 0) {
+        error = reason(step, name);
+        ::unlink(linked.c_str());
+        return Keeping::failed;
     }
     sync_folder(name);
-    return true;
+    return Keeping::kept;
 }
 
 bool replace_file(const std::string& path, const std::string& bytes, std::string& error) {
     remove_left_new_files(path);
     // A name of its own, made here and now: nothing planted under it can be written through.
-    std::string temporary = path + kNewSuffix + "." + std::string(kNewNameLength, 'X');
+    std::string temporary = path + kNewSuffix + std::string(kNewNameLength, 'X');
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         error = reason("cannot create a new file beside", path);
         return false;
     }
     // mkostemp makes a file for its owner alone; the file it replaces was made as any other.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    bool ok = ::fchmod(fd, 0644 & ~mask) == 0;
+    bool ok = ::fchmod(fd, usual_mode()) == 0;
     if (!ok) error = reason("cannot set the mode of", temporary);
     if (ok && !write_all(fd, bytes)) {
         ok = false;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <vector>
 
 #include "frame/highscore_file.h"
@@ -390,6 +391,51 @@ TEST_F(HighscoreStore, AFailedSaveLeavesTheOldFileAsItWas) {
     }
     EXPECT_FALSE(fs::exists(folder.path() / "gone"));
 }
+// A keep that fails leaves the older kept file and the damaged one as they were, and saves
+// nothing. Here it fails as it does for a player whose folder holds root's file: only root may
+// arrange that.
+TEST_F(HighscoreStore, AKeepThatFailsLosesNoFile) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root can plant another user's file";
+    if (read_bytes("/proc/sys/fs/protected_hardlinks") != "1\n") GTEST_SKIP() << "anybody may link any file here";
+    const std::string damaged = "not a high-score line\r\n", kept = file() + ".damaged";
+    write_bytes(file(), damaged);
+    write_bytes(kept, "an older kept file");
+    fs::permissions(folder.path(), fs::perms::all);
+    load();
+    hs_name[1][1][1] = "NEW";
+    const pid_t child = fork();
+    if (child == 0) {
+        // Another user, who may write in the folder but not link root's file.
+        const bool as_nobody = setgid(65534) == 0 && setuid(65534) == 0;
+        _exit(as_nobody && save().find("cannot keep") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save as another user said why it failed";
+    EXPECT_EQ(read_bytes(kept), "an older kept file");
+    EXPECT_EQ(read_bytes(file()), damaged);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 2) << "nothing left beside them";
+}
+
+// Another copy of the game in the same folder kept the damaged file and saved its own lists after
+// this one loaded: its file is replaced as any sound file is, and the damaged bytes stay kept.
+TEST_F(HighscoreStore, OnlyTheFileTheLoadFoundDamagedIsKept) {
+    const std::string damaged = "not a high-score line\r\n", kept = file() + ".damaged";
+    write_bytes(file(), damaged);
+    load();
+    write_bytes(kept + ".new.a1B2c3", "a keep killed before its rename");
+    fs::create_hard_link(file(), kept);
+    write_bytes(folder.file("other copy"), "the other copy's lists");
+    fs::rename(folder.file("other copy"), file());
+
+    hs_name[1][1][1] = "NEW";
+    EXPECT_EQ(save(), "");
+    EXPECT_EQ(read_bytes(kept), damaged);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 2) << "nothing left beside them";
+    EXPECT_EQ(load(), "");
+    EXPECT_EQ(hs_name[1][1][1], "NEW");
+}
+
 // A number field is sound only as the writer puts it, though leading zeros read: a flipped bit in
 // a digit is damage even where a leading number still reads, and the file is reported and kept.
 TEST_F(HighscoreStore, ANumberFieldIsSoundOnlyAsAPlainDecimalNumber) {
