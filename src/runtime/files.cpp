@@ -223,8 +223,12 @@ bool replace_file(const std::string& path, const std::string& bytes, std::string
         error = reason("cannot create a new file beside", path);
         return false;
     }
-    // mkostemp makes a file for its owner alone; the file it replaces was made as any other.
-    bool ok = ::fchmod(fd, usual_mode()) == 0;
+    // mkostemp makes a file for its owner alone. The new file keeps what the player set for the
+    // old one, but stays readable by its owner, the saving player, or the next start could not
+    // read the scores it holds.
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 0777) | S_IRUSR : usual_mode();
+    bool ok = ::fchmod(fd, mode) == 0;
     if (!ok) error = reason("cannot set the mode of", temporary);
     if (ok && !write_all(fd, bytes)) {
         ok = false;

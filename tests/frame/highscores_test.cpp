@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -483,4 +484,42 @@ TEST_F(HighscoreStore, ANumberFieldIsSoundOnlyAsAPlainDecimalNumber) {
     EXPECT_EQ(read_bytes(file() + ".damaged"), flipped);
 }
 
+// A save keeps the permissions the player gave the file, behind a link too, but never takes
+// reading from its owner, the saving player; a first file is made under the umask.
+TEST_F(HighscoreStore, ASaveKeepsThePermissionsOfTheFileItReplaces) {
+    TempFolder elsewhere;
+    const std::string real = elsewhere.file("scores");
+    struct Case {
+        const char* what;
+        std::optional<mode_t> before;  // nothing: no file yet
+        bool linked;
+        const char* after;  // in octal
+    };
+    const std::vector<Case> cases = {
+        {"owner only", 0600, false, "600"},
+        {"group may read, behind a link", 0640, true, "640"},
+        {"none", 0, false, "400"},
+        {"a first file", {}, false, "640"},
+    };
+    const mode_t mask = umask(027);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(file());
+        fs::remove(real);
+        if (c.before) {
+            write_bytes(c.linked ? real : file(), "");
+            chmod((c.linked ? real : file()).c_str(), *c.before);
+            if (c.linked) fs::create_symlink(real, file());
+        }
+        highscore_laden();
+        save();
+        struct stat status {};
+        ASSERT_EQ(stat(file().c_str(), &status), 0);
+        std::ostringstream mode;
+        mode << std::oct << (status.st_mode & 07777);
+        EXPECT_EQ(mode.str(), c.after);
+        EXPECT_EQ(fs::is_symlink(file()), c.linked);
+    }
+    umask(mask);
+}
 }  // namespace
