@@ -1,5 +1,5 @@
-// From a game's end on the fake clock: the high-score screen and OK, and the way back through
-// the menu to the next game.
+// Game after game on the fake clock: the high-score screen at a game's end, OK, and the way back
+// through the menu to the next game.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,8 +25,7 @@ constexpr int kOk[] = {740, 583};  // the high-score screen's OK
 // A 10-minute game with its start rows and game-over sequence, with room for a minute won.
 constexpr uint32_t kGameMs = 700'000;
 
-// The state right after a game over, without playing one: the high-score screen shows the list.
-class AfterAGame : public GameTest {
+class GameCycle : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
@@ -36,15 +35,6 @@ protected:
         // A close of the window after two games ends whatever still runs, should a step not happen.
         rt::set_quit_handler([] { programm_beenden(); });
         backend.schedule(InputEvent{}, 2 * kGameMs);
-        schwierigkeit = hs_schwierigkeit = 2;
-        spielzeit_wahl = hs_spielzeit = 1;
-        restzeit = 0;
-        spieler_name = "ABC";
-        highscore_laden();
-        spiel_initialisieren();
-        spiel_beendet = kTrue;
-        Form4->Show();
-        Form4->zeige_highscore(neuer_rang);
     }
 
     void click_at(const int (&where)[2], uint32_t at) {
@@ -69,6 +59,38 @@ protected:
     }
 
     TempFolder folder;
+};
+
+// The first game played from Main to its end, OK, and the next game from the menu: its loop
+// runs, so its clock counts down.
+TEST_F(GameCycle, MenuNameGameHighscoresOkAndTheNextGameRuns) {
+    start_from_menu(backend);
+    EXPECT_FALSE(ends_program([] { Main(); }));  // Main returns with the first game's end
+    ASSERT_TRUE(Form4->shown());
+    const uint32_t after = backend.clock;
+    click_at(kOk, after + 100);
+    click_at(kStart, after + 1000);
+    enter_at(after + 1500);
+    backend.key_down(vk::Escape, after + 20'000);  // ends the second game and with it the program
+    EXPECT_TRUE(run_screens());
+    EXPECT_EQ(values(games_started, spiel_beendet, restzeit < 600), values(2, kFalse, true));
+}
+
+// The state right after a game over, without playing one: the high-score screen shows the list.
+class AfterAGame : public GameCycle {
+protected:
+    void SetUp() override {
+        GameCycle::SetUp();
+        schwierigkeit = hs_schwierigkeit = 2;
+        spielzeit_wahl = hs_spielzeit = 1;
+        restzeit = 0;
+        spieler_name = "ABC";
+        highscore_laden();
+        spiel_initialisieren();
+        spiel_beendet = kTrue;
+        Form4->Show();
+        Form4->zeige_highscore(neuer_rang);
+    }
 };
 
 TEST_F(AfterAGame, TheNextGameStartsFreshFromTheMenuCentredPointerToItsPanels) {
