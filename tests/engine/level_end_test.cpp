@@ -139,6 +139,7 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         {2, 12, {8, 8, 3, 5}, {9, 8, 3, 5}}, {3, 4, {8, 9, 3, 4}, {9, 9, 3, 5}},  {3, 21, {9, 7, 3, 7}, {9, 6, 3, 7}},
     };
     const GameScreen& f = Form1.get();
+    const double scale_of[] = {0, 0, 0, 0, 0, 0, 315, 367, 420, 473};  // the meters' scale by columns in play
     for (const Case& c : cases) {
         SCOPED_TRACE("difficulty " + std::to_string(c.difficulty) + " reaching " + std::to_string(c.reached_level));
         start(c.difficulty);
@@ -155,9 +156,10 @@ TEST_F(LevelEnd, EachDifficultyChangesAtItsLevels) {
         lead(1, 12);
         next_level();
         const Values& a = c.after;
-        EXPECT_EQ(values(level, stein_arten, spalten, tempo_klasse, computer_level, pos_x1, pos_x2, ziel_x, popup_x),
-                  values(c.reached_level, a.stein_arten, a.spalten, a.tempo_klasse, a.computer_level, a.spalten - 1,
-                         a.spalten - 1, a.spalten - 1, c.before.spalten - 1));
+        EXPECT_EQ(
+            values(level, stein_arten, spalten, tempo_klasse, computer_level, pos_x1, pos_x2, ziel_x, popup_x, skala),
+            values(c.reached_level, a.stein_arten, a.spalten, a.tempo_klasse, a.computer_level, a.spalten - 1,
+                   a.spalten - 1, a.spalten - 1, c.before.spalten - 1, scale_of[a.spalten]));
         // Steps of the new class, growth afresh, thresholds kept, a sequence of the new colours and columns.
         EXPECT_EQ(values(intervall1, intervall2, zuwachs1, zuwachs2, schwelle1, schwelle2, spielfeld_breite),
                   values(tempo[a.tempo_klasse][3], tempo[a.tempo_klasse][1], 0.02, 0.02, 200, 250, 32 * a.spalten));
