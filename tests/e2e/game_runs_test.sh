@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A game started from the menu as a player does, with SDL's disk audio driver writing the mixed
 # sound to a file: the start rows' clicks are heard, stones move on both boards, the arrow keys
-# move the cursor, and Escape ends the program.
+# move the cursor, and Escape ends the program without writing high scores.
 source "$(dirname "$0")/lib.sh"
+use_own_folder
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$workdir/audio.raw
 
 # Signed 16-bit samples as the mixer was opened: whether some are loud, not silence or noise.
@@ -39,4 +40,5 @@ hold_key_until Up 10 screen_changed "$workdir/b.png" 288x96+56+472 100 || fail "
 
 xdotool keydown Escape
 wait_for_end
+[ ! -e "$workdir/highscore.dat" ] || fail "Escape during a game wrote highscore.dat"
 echo ok

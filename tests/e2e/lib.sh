@@ -30,6 +30,13 @@ wait_until() {
     done
 }
 
+# Runs a copy of the program from $workdir: the build folder may hold a player's high scores.
+use_own_folder() {
+    cp "$binary" "$workdir/zandorix"
+    cp -r "$(dirname "$binary")/sound" "$workdir/sound"
+    binary=$workdir/zandorix
+}
+
 # Starts the program in the background with the dummy audio driver unless told otherwise;
 # sets $pid and waits for its window ($window).
 start_game() {

@@ -4,10 +4,7 @@
 # line naming it, before any window shows.
 source "$(dirname "$0")/lib.sh"
 
-# A copy of the program in a folder of its own: the build folder may hold a player's high scores.
-cp "$binary" "$workdir/zandorix"
-cp -r "$(dirname "$binary")/sound" "$workdir/sound"
-binary=$workdir/zandorix
+use_own_folder
 scores=$workdir/highscore.dat
 
 printf '"damaged\r\nnot a high-score line\r\n' >"$scores"
