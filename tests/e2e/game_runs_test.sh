@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A game started from the menu as a player does, with SDL's disk audio driver writing the mixed
-# sound to a file: the start rows' clicks are heard, stones move on both boards, the arrow keys
-# move the cursor, and Escape ends the program without writing high scores.
+# sound to a file: the name entry takes letters typed with and without Shift and Backspace, the
+# start rows' clicks are heard, stones move on both boards, the arrow keys move the cursor, and
+# Escape ends the program without writing high scores.
 source "$(dirname "$0")/lib.sh"
 use_own_folder
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$workdir/audio.raw
@@ -17,7 +18,15 @@ start_game
 wait_until 10 menu_shown || fail "the menu did not show"
 click_at 397 559  # Start
 wait_until 10 screen_shows 312x100+360+240 form6/background.png 0+0 || fail "Start did not show the name entry"
-xdotool type --delay 40 "Tester"
+# Letters typed without Shift and with it show in the name; Backspace takes them off one by one.
+label=166x35+432+363
+cp "$workdir/now.png" "$workdir/entry.png"
+xdotool type --delay 40 "tester"
+wait_until 10 screen_changed "$workdir/entry.png" "$label" 20 || fail "letters typed without Shift show no name"
+xdotool key --delay 40 BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
+wait_until 10 screen_same "$workdir/entry.png" "$label" || fail "Backspace did not take the letters off"
+xdotool type --delay 40 "TESTER"
+wait_until 10 screen_changed "$workdir/entry.png" "$label" 20 || fail "letters typed with Shift show no name"
 xdotool key Return
 
 # The game runs once its screen shows (the "Zeit" label) and its clock, drawn before the start

@@ -94,6 +94,12 @@ screen_changed() {  # shot WxH+X+Y pixels
         [ "$(compare -metric AE -extract "$2" "$1" "$workdir/now.png" null: 2>&1 | cut -d' ' -f1)" -gt "$3" ] 2>/dev/null
 }
 
+# Whether region $2 shows exactly what it did in the shot $1.
+screen_same() {  # shot WxH+X+Y
+    import -window root "$workdir/now.png" 2>/dev/null &&
+        [ "$(compare -metric AE -extract "$2" "$1" "$workdir/now.png" null: 2>&1 | cut -d' ' -f1)" = 0 ]
+}
+
 menu_shown() {
     screen_shows 500x90+150+75 form3/background.png 150+75
 }
