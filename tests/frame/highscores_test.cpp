@@ -77,6 +77,9 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
+    // How many names a folder holds: what a save leaves beside the file.
+    static long entries_in(const fs::path& path) { return std::distance(fs::directory_iterator(path), {}); }
+
     static std::vector<std::string> lines_of(const std::string& bytes) {
         std::vector<std::string> lines;
         size_t at = 0;
@@ -342,7 +345,7 @@ TEST_F(HighscoreStore, WhatIsNotAnOrdinaryFileIsReportedAndLeftAlone) {
 
         EXPECT_TRUE(one_line_with(save(), {"not saved"}));
         EXPECT_EQ(fs::symlink_status(file()).type(), planted.type());
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1) << "nothing beside it";
+        EXPECT_EQ(entries_in(folder.path()), 1) << "nothing beside it";
     }
 }
 
@@ -365,7 +368,7 @@ TEST_F(HighscoreStore, ALinkToAnOrdinaryFileStaysAndItsFileIsReplaced) {
     reset_program_state();
     load();
     EXPECT_EQ(hs_name[1][1][1], "NEW");
-    EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere.path()), {}), 1) << "nothing beside it";
+    EXPECT_EQ(entries_in(elsewhere.path()), 1) << "nothing beside it";
 }
 
 // A save that cannot be done leaves the file as it was, says why in one line, and the program
@@ -415,7 +418,7 @@ TEST_F(HighscoreStore, AKeepThatFailsLosesNoFile) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save as another user said why it failed";
     EXPECT_EQ(read_bytes(kept), "an older kept file");
     EXPECT_EQ(read_bytes(file()), damaged);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 2) << "nothing left beside them";
+    EXPECT_EQ(entries_in(folder.path()), 2) << "nothing left beside them";
 }
 
 // Another copy of the game in the same folder kept the damaged file and saved its own lists after
@@ -432,7 +435,7 @@ TEST_F(HighscoreStore, OnlyTheFileTheLoadFoundDamagedIsKept) {
     hs_name[1][1][1] = "NEW";
     EXPECT_EQ(save(), "");
     EXPECT_EQ(read_bytes(kept), damaged);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 2) << "nothing left beside them";
+    EXPECT_EQ(entries_in(folder.path()), 2) << "nothing left beside them";
     EXPECT_EQ(load(), "");
     EXPECT_EQ(hs_name[1][1][1], "NEW");
 }
