@@ -88,16 +88,22 @@ screen_shows() {  # WxH+X+Y picture X+Y
         [ "$(compare -metric AE "$workdir/now.png[$1]" "$pictures/$2[${1%%+*}+$3]" null: 2>&1 | cut -d' ' -f1)" = 0 ]
 }
 
+# How many pixels of region $2 differ between the shot $1 and the screen now.
+pixels_changed() {  # shot WxH+X+Y
+    import -window root "$workdir/now.png" 2>/dev/null &&
+        compare -metric AE -extract "$2" "$1" "$workdir/now.png" null: 2>&1 | cut -d' ' -f1
+}
+
 # Whether more than $3 pixels of region $2 changed since the shot $1.
 screen_changed() {  # shot WxH+X+Y pixels
-    import -window root "$workdir/now.png" 2>/dev/null &&
-        [ "$(compare -metric AE -extract "$2" "$1" "$workdir/now.png" null: 2>&1 | cut -d' ' -f1)" -gt "$3" ] 2>/dev/null
+    local changed
+    changed=$(pixels_changed "$1" "$2") && [ "$changed" -gt "$3" ] 2>/dev/null
 }
 
 # Whether region $2 shows exactly what it did in the shot $1.
 screen_same() {  # shot WxH+X+Y
-    import -window root "$workdir/now.png" 2>/dev/null &&
-        [ "$(compare -metric AE -extract "$2" "$1" "$workdir/now.png" null: 2>&1 | cut -d' ' -f1)" = 0 ]
+    local changed
+    changed=$(pixels_changed "$1" "$2") && [ "$changed" = 0 ]
 }
 
 menu_shown() {
