@@ -48,7 +48,8 @@ bool decimal_number(std::string_view text) {
     return at == text.size();
 }
 
-std::optional<HighscoreEntry> decode_line(std::string_view line) {
+// plain tells whether a line that reads has plain decimal numbers for its points and level.
+std::optional<HighscoreEntry> decode_line(std::string_view line, bool& plain) {
     // Written with CR LF, read with or without the CR: a copy may have lost it.
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::array<std::string, 4> fields;
@@ -61,8 +62,9 @@ std::optional<HighscoreEntry> decode_line(std::string_view line) {
         if (!shift_down(line.substr(at + 1, close - at - 1), fields[f])) return std::nullopt;
         at = close + 1;
     }
-    if (at != line.size() || !decimal_number(fields[0]) || !decimal_number(fields[3])) return std::nullopt;
+    if (at != line.size()) return std::nullopt;
 
+    plain = decimal_number(fields[0]) && decimal_number(fields[3]);
     HighscoreEntry entry;
     entry.points = Val(fields[0]);
     entry.name = fields[1];
@@ -101,7 +103,10 @@ HighscoreReading decode_highscore_file(std::string_view bytes) {
         const size_t end = bytes.find('\n', at);
         // A last line without its line end was cut off.
         if (end == std::string_view::npos) break;
-        reading.lines[static_cast<size_t>(read)] = decode_line(bytes.substr(at, end - at));
+        bool plain = false;
+        auto& line = reading.lines[static_cast<size_t>(read)];
+        line = decode_line(bytes.substr(at, end - at), plain);
+        reading.not_plain_lines += line && !plain ? 1 : 0;
         at = end + 1;
     }
     for (const auto& line : reading.lines) reading.bad_lines += line ? 0 : 1;

@@ -35,11 +35,14 @@ struct HighscoreReading {
     // Line n-1 holds line n's entry, or nothing when that line is missing or malformed.
     std::array<std::optional<HighscoreEntry>, kHighscoreLines> lines;
     int bad_lines = 0;           // lines of the 180 that are missing or malformed
+    int not_plain_lines = 0;     // lines read whose points or level is not a plain decimal number
     bool trailing_data = false;  // anything after the 180th line end
-    bool damaged() const { return bad_lines > 0 || trailing_data; }
+    bool damaged() const { return bad_lines > 0 || not_plain_lines > 0 || trailing_data; }
 };
 
 // Reads each of the 180 lines by its position, so a damaged line costs only its own entry.
-// A line is well-formed only when its points and level are plain decimal numbers and it could be
-// written back as it is read, but for the zeros that lead a number ("05" reads as 5).
+// A line is well-formed when it is four quoted fields whose values could be written back as they
+// are read. Its points and level read as their leading numbers (0 when there is none), so "05"
+// reads as 5; one that is not a plain decimal number, as the writer puts it, still reads so but
+// is damage.
 HighscoreReading decode_highscore_file(std::string_view bytes);

@@ -65,11 +65,18 @@ void highscore_laden() {
     }
     // The file is left as it is until the next save, which keeps it aside.
     if (reading.damaged() || !whole) not_loaded_whole = {path, *file};
-    if (reading.bad_lines > 0) {
-        std::fprintf(stderr,
-                     "zandorix: the high-score file %s is damaged: %d of its %d lines are missing or unreadable "
-                     "and hold default entries until the next save\n",
-                     path.c_str(), reading.bad_lines, kHighscoreLines);
+    if (reading.bad_lines > 0 || reading.not_plain_lines > 0) {
+        const std::string of_its = " of its " + std::to_string(kHighscoreLines) + " lines";
+        std::string found;
+        if (reading.bad_lines > 0)
+            found = std::to_string(reading.bad_lines) + of_its + " are missing or unreadable and hold default entries";
+        if (reading.not_plain_lines > 0) {
+            found += found.empty() ? std::to_string(reading.not_plain_lines) + of_its
+                                   : ", and " + std::to_string(reading.not_plain_lines);
+            found += " hold a number that is not plain and read as its leading number";
+        }
+        std::fprintf(stderr, "zandorix: the high-score file %s is damaged: %s until the next save\n", path.c_str(),
+                     found.c_str());
     } else if (reading.trailing_data || !whole) {
         std::fprintf(stderr, "zandorix: the high-score file %s is damaged: what follows its %d lines is ignored\n",
                      path.c_str(), kHighscoreLines);

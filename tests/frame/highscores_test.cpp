@@ -224,7 +224,11 @@ TEST_F(HighscoreStore, ADamagedFileKeepsItsWellFormedLinesAndIsLeftAlone) {
         SCOPED_TRACE(c.what);
         write_bytes(file(), c.bytes);
         reset_program_state();
-        EXPECT_TRUE(one_line_with(load(), {file()}));
+        const std::string said = c.bad.empty() ? "what follows its 180 lines is ignored\n"
+                                               : std::to_string(c.bad.size()) +
+                                                     " of its 180 lines are missing or unreadable and hold default "
+                                                     "entries until the next save\n";
+        EXPECT_TRUE(one_line_with(load(), {file(), said}));
         for (int line = 1; line <= kHighscoreLines; ++line) {
             const bool bad = std::find(c.bad.begin(), c.bad.end(), line) != c.bad.end();
             const HighscoreSlot s = highscore_slot(line);
@@ -440,8 +444,9 @@ TEST_F(HighscoreStore, OnlyTheFileTheLoadFoundDamagedIsKept) {
     EXPECT_EQ(hs_name[1][1][1], "NEW");
 }
 
-// A number field is sound only as the writer puts it, though leading zeros read: a flipped bit in
-// a digit is damage even where a leading number still reads, and the file is reported and kept.
+// A number field is sound only as the writer puts it, though leading zeros read. Any other still
+// reads by its leading number, 0 when there is none, as older versions read it, but is damage: a
+// flipped bit in a digit included, the file is reported and kept.
 TEST_F(HighscoreStore, ANumberFieldIsSoundOnlyAsAPlainDecimalNumber) {
     const auto stored = [](const std::string& text) {
         std::string bytes;
@@ -450,41 +455,66 @@ TEST_F(HighscoreStore, ANumberFieldIsSoundOnlyAsAPlainDecimalNumber) {
     };
     struct Case {
         const char *points, *level;
-        std::optional<std::pair<double, std::string>> read;  // points and level, nothing when damaged
+        double read_points;
+        const char* read_level;
+        bool plain;
     };
     const std::vector<Case> cases = {
-        {"29007", "3", {{29007, "3"}}},
-        {"-5", "05", {{-5, "5"}}},
-        {"12.5", "10", {{12.5, "10"}}},
-        {"2y007", "3", {}},
-        {"29007", "q", {}},
-        {"ABC", "DE", {}},
-        {"12.", "1", {}},
-        {".5", "1", {}},
-        {"", "1", {}},
-        {"+5", "1", {}},
-        {" 5", "1", {}},
-        {"5", "1 ", {}},
+        {"29007", "3", 29007, "3", true},
+        {"-5", "05", -5, "5", true},
+        {"12.5", "10", 12.5, "10", true},
+        {"2y007", "3", 2, "3", false},
+        {"29007", "q", 29007, "0", false},
+        {"5", "q7", 5, "0", false},
+        {"ABC", "DE", 0, "0", false},
+        {"12.", "1", 12, "1", false},
+        {".5", "1", 0.5, "1", false},
+        {"", "1", 0, "1", false},
+        {"+5", "1", 5, "1", false},
+        {" 5", "1", 5, "1", false},
+        {"5", "1 ", 5, "1", false},
+        {"1.2.3", "2.5.1", 1.2, "2.5", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.points) + " / " + c.level);
         const std::string line =
             stored(c.points) + "," + stored("MAX") + "," + stored("600") + "," + stored(c.level) + "\r\n";
-        const std::optional<HighscoreEntry> entry = decode_highscore_file(line).lines[0];
-        ASSERT_EQ(entry.has_value(), c.read.has_value());
-        if (entry) {
-            EXPECT_EQ(std::pair(entry->points, entry->level), *c.read);
-        }
+        const HighscoreReading reading = decode_highscore_file(line);
+        ASSERT_TRUE(reading.lines[0].has_value());
+        EXPECT_EQ(*reading.lines[0], (HighscoreEntry{c.read_points, "MAX", "600", c.read_level}));
+        EXPECT_EQ(reading.not_plain_lines, c.plain ? 0 : 1);
     }
 
+    // In a whole file, each such line reads with its own name, is counted apart from a line that
+    // cannot be read, and is written back plain.
     fill_distinct();
     save();
     std::string flipped = read_bytes(file());
     flipped[2] ^= 0x40;  // the second digit of line 1's points
-    write_bytes(file(), flipped);
-    EXPECT_TRUE(one_line_with(load(), {file(), "damaged"}));
-    EXPECT_TRUE(one_line_with(save(), {file() + ".damaged"}));
-    EXPECT_EQ(read_bytes(file() + ".damaged"), flipped);
+    std::vector<std::string> lines = lines_of(read_bytes(file()));
+    lines[0] = stored("2y007") + "," + stored("TWO") + "," + stored("600") + "," + stored("4");
+    lines[1] = stored("") + "," + stored("NO POINTS") + "," + stored("500") + "," + stored("5");
+    lines[2] = stored("7000") + "," + stored("LEVEL Q") + "," + stored("400") + "," + stored("q7");
+    lines[3] = "not a high-score line";
+    std::string not_plain;
+    for (const std::string& line : lines) not_plain += line + "\r\n";
+    const std::string read_so = " hold a number that is not plain and read as its leading number until the next save";
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {flipped, "1 of its 180 lines" + read_so},
+        {not_plain, "1 of its 180 lines are missing or unreadable and hold default entries, and 3" + read_so},
+    };
+    for (const auto& [bytes, said] : files) {
+        write_bytes(file(), bytes);
+        fs::remove(file() + ".damaged");
+        EXPECT_TRUE(one_line_with(load(), {file(), "is damaged: " + said + "\n"}));
+        EXPECT_TRUE(one_line_with(save(), {file() + ".damaged"}));
+        EXPECT_EQ(read_bytes(file() + ".damaged"), bytes);
+    }
+    EXPECT_EQ(load(), "");
+    const std::vector<HighscoreEntry> read = {entry(highscore_slot(1)), entry(highscore_slot(2)),
+                                              entry(highscore_slot(3))};
+    EXPECT_EQ(read, (std::vector<HighscoreEntry>{{2, "TWO", "600", "4"}, {0, "NO POINTS", "500", "5"},
+                                                  {7000, "LEVEL Q", "400", "0"}}));
 }
 
 // A save keeps the permissions the player gave the file, behind a link too, but never takes
