@@ -223,11 +223,13 @@ bool replace_file(const std::string& path, const std::string& bytes, std::string
         error = reason("cannot create a new file beside", path);
         return false;
     }
-    // mkostemp makes a file for its owner alone. The new file keeps what the player set for the
-    // old one, but stays readable by its owner, the saving player, or the next start could not
-    // read the scores it holds.
+    // mkostemp makes a file for its owner alone. The new file keeps what the player set for their
+    // own old one, but stays readable by them, or the next start could not read the scores it
+    // holds. The new file belongs to whoever saves, so over another user's file (root's OK in a
+    // player's folder, say) the old mode could lock that user out: it gets the usual one.
     struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 0777) | S_IRUSR : usual_mode();
+    const bool own = ::stat(path.c_str(), &old) == 0 && old.st_uid == ::geteuid();
+    const mode_t mode = own ? (old.st_mode & 0777) | S_IRUSR : usual_mode();
     bool ok = ::fchmod(fd, mode) == 0;
     if (!ok) error = reason("cannot set the mode of", temporary);
     if (ok && !write_all(fd, bytes)) {
