@@ -96,6 +96,7 @@ void highscore_speichern() {
     if (!file_to_replace(path, target, error)) return not_saved();
     // What the program could not read may still be worth something to the player.
     const std::string kept = target + ".damaged";
+    remove_left_new_files(kept);  // a keep killed before its rename left a link
     const Keeping keeping = not_loaded_whole && not_loaded_whole->path == path
                                 ? keep_as(target, not_loaded_whole->file, kept, error)
                                 : Keeping::other_file;

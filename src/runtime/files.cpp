@@ -59,21 +59,6 @@ void sync_folder(const std::string& path) {
     ::close(fd);
 }
 
-// A save killed before its rename leaves its new file; the next save removes it. Whatever else
-// took such a name, a link included, is unlinked and never followed. Other names, the one older
-// saves used without the last part among them, may be a player's own files and stay.
-void remove_left_new_files(const std::string& path) {
-    const std::string stem = std::filesystem::path(path).filename().string() + kNewSuffix;
-    DIR* folder = ::opendir(folder_of(path).c_str());
-    if (!folder) return;
-    while (const dirent* entry = ::readdir(folder)) {
-        const std::string name = entry->d_name;
-        if (name.size() == stem.size() + kNewNameLength && name.starts_with(stem))
-            ::unlinkat(::dirfd(folder), name.c_str(), 0);
-    }
-    ::closedir(folder);
-}
-
 // The mode any program gives a file it makes: 0644 under the umask.
 mode_t usual_mode() {
     const mode_t mask = ::umask(0);
@@ -90,6 +75,20 @@ std::string new_file_name(const std::string& path) {
     return name;
 }
 }  // namespace
+
+// Whatever else took such a name, a link included, is unlinked and never followed. Other names,
+// the one older saves used without the last part among them, may be a player's own files and stay.
+void remove_left_new_files(const std::string& path) {
+    const std::string stem = std::filesystem::path(path).filename().string() + kNewSuffix;
+    DIR* folder = ::opendir(folder_of(path).c_str());
+    if (!folder) return;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string name = entry->d_name;
+        if (name.size() == stem.size() + kNewNameLength && name.starts_with(stem))
+            ::unlinkat(::dirfd(folder), name.c_str(), 0);
+    }
+    ::closedir(folder);
+}
 
 FileStart read_file_start(const std::string& path, size_t max_bytes, std::string& bytes, bool& whole,
                           std::optional<FileId>& id, std::string& error) {
@@ -184,7 +183,6 @@ bool file_to_replace(const std::string& path, std::string& target, std::string& 
 
 Keeping keep_as(const std::string& path, const FileId& id, const std::string& name, std::string& error) {
     const std::string step = "cannot keep " + path + " as";
-    remove_left_new_files(name);
     // The older kept file is replaced only by the rename, once the new link stands.
     std::string linked = new_file_name(name);
     for (int tries = 1; ::link(path.c_str(), linked.c_str()) != 0; ++tries) {
@@ -210,6 +208,9 @@ Keeping keep_as(const std::string& path, const FileId& id, const std::string& na
         ::unlink(linked.c_str());
         return Keeping::failed;
     }
+    // Where name already was this file (kept by a save killed before it replaced path, or by
+    // another copy of the game), the rename did nothing and the new link is still there.
+    ::unlink(linked.c_str());
     sync_folder(name);
     return Keeping::kept;
 }

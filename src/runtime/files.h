@@ -30,7 +30,9 @@ enum class Keeping { kept, other_file, failed };
 // still names it: other_file when path names another file or none. The bytes are not copied, so
 // neither reading them nor a full disk can stop it, and replacing path later leaves them under
 // the second name. The second name is made under a name of its own first and then renamed, so on
-// failure, the reason given, any older file of that name is still there as it was.
+// failure, the reason given, any older file of that name is still there as it was. Nothing else is
+// left beside them, also where name already was that file; what a keep that was killed left is
+// removed by remove_left_new_files.
 Keeping keep_as(const std::string& path, const FileId& id, const std::string& name, std::string& error);
 
 // Writes a file whole or not at all: a new file of its own beside it, flushed to disk, then
@@ -38,3 +40,7 @@ Keeping keep_as(const std::string& path, const FileId& id, const std::string& na
 // user's own, or else the usual ones. On failure the old file is untouched and the reason is
 // given. New files left beside it by a save that was killed are removed.
 bool replace_file(const std::string& path, const std::string& bytes, std::string& error);
+
+// Removes the new files that a save or keep to path left beside it when it was killed before
+// its rename.
+void remove_left_new_files(const std::string& path);

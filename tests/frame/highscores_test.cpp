@@ -80,6 +80,12 @@ protected:
     // How many names a folder holds: what a save leaves beside the file.
     static long entries_in(const fs::path& path) { return std::distance(fs::directory_iterator(path), {}); }
 
+    // A save or keep killed before its rename would leave a new file or link.
+    static void expect_no_new_file_in(const fs::path& path) {
+        for (const auto& entry : fs::directory_iterator(path))
+            EXPECT_EQ(entry.path().filename().string().find(".new."), std::string::npos) << entry.path();
+    }
+
     // Whether code, run in a child process as the user nobody, returned true there. Only root can
     // change user; nobody may write in the test's folder.
     bool as_nobody(const std::function<bool()>& code) const {
@@ -281,7 +287,8 @@ TEST_F(HighscoreStore, LinesEndedByALineFeedAloneReadWhole) {
 }
 
 // A save writes a new file of its own: a link planted where older saves put their new file is
-// not written through, and a new file left by a killed save is removed by the next one.
+// not written through, and a new file or link left by a killed save or keep is removed by the next
+// save.
 TEST_F(HighscoreStore, ASaveWritesThroughNoLinkAndLeavesNoNewFileBehind) {
     TempFolder elsewhere;
     const std::string victim = elsewhere.file("victim.txt");
@@ -289,6 +296,7 @@ TEST_F(HighscoreStore, ASaveWritesThroughNoLinkAndLeavesNoNewFileBehind) {
     const std::vector<std::pair<const char*, std::function<void()>>> cases = {
         {"a link to another file", [&] { fs::create_symlink(victim, folder.file("highscore.dat.new")); }},
         {"a killed save's new file", [&] { write_bytes(folder.file("highscore.dat.new.a1B2c3"), "\"half a"); }},
+        {"a killed keep's new link", [&] { write_bytes(folder.file("highscore.dat.damaged.new.a1B2c3"), "old"); }},
     };
     for (const auto& [what, plant] : cases) {
         SCOPED_TRACE(what);
@@ -299,8 +307,7 @@ TEST_F(HighscoreStore, ASaveWritesThroughNoLinkAndLeavesNoNewFileBehind) {
         EXPECT_EQ(read_bytes(victim), "keep\n");
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file())));
         EXPECT_EQ(lines_of(read_bytes(file())).size(), 180u);
-        for (const auto& entry : fs::directory_iterator(folder.path()))
-            EXPECT_FALSE(entry.path().filename().string().starts_with("highscore.dat.new.")) << entry.path();
+        expect_no_new_file_in(folder.path());
     }
 }
 
@@ -398,23 +405,31 @@ TEST_F(HighscoreStore, ALinkToAnOrdinaryFileStaysAndItsFileIsReplaced) {
 // A save that cannot be done leaves the file as it was, says why in one line, and the program
 // goes on.
 TEST_F(HighscoreStore, AFailedSaveLeavesTheOldFileAsItWas) {
-    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
-        {"the program's folder is gone", [&] { backend.folder = (folder.path() / "gone").string(); }},
+    struct Case {
+        const char* what;
+        std::function<void()> prepare;
+        const char* why;
+    };
+    const std::vector<Case> cases = {
+        {"the program's folder is gone", [&] { backend.folder = (folder.path() / "gone").string(); },
+         "No such file or directory"},
         {"a damaged file that cannot be kept",
          [&] {
              write_bytes(file(), "not a high-score line\r\n");
              fs::create_directories(folder.path() / "highscore.dat.damaged" / "in the way");
-         }},
+         },
+         "Is a directory"},
     };
-    for (const auto& [what, prepare] : cases) {
-        SCOPED_TRACE(what);
-        prepare();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.prepare();
         const std::string path = backend.folder + "/highscore.dat";
         const std::string before = read_bytes(path);
         load();
         hs_name[1][1][1] = "NEW";
-        EXPECT_TRUE(one_line_with(save(), {path, "not saved"}));
+        EXPECT_TRUE(one_line_with(save(), {path, "not saved", c.why}));
         EXPECT_EQ(read_bytes(path), before);
+        expect_no_new_file_in(folder.path());
         backend.folder = folder.path().string();
     }
     EXPECT_FALSE(fs::exists(folder.path() / "gone"));
@@ -588,5 +603,17 @@ TEST_F(HighscoreStore, AnotherUsersSaveLocksNobodyOut) {
         return read && save().empty();
     })) << "the player loaded and saved without a word";
     umask(mask);
+}
+
+// A keep over a kept name that already is the damaged file, as a save killed after its keep or
+// another copy's keep leaves it, leaves nothing but the two files.
+TEST_F(HighscoreStore, AKeepOverTheSameFileLeavesNothingElse) {
+    const std::string damaged = "not a high-score line\r\n", kept = file() + ".damaged";
+    write_bytes(file(), damaged);
+    load();
+    fs::create_hard_link(file(), kept);
+    EXPECT_TRUE(one_line_with(save(), {kept}));
+    EXPECT_EQ(read_bytes(kept), damaged);
+    EXPECT_EQ(entries_in(folder.path()), 2) << "nothing beside them";
 }
 }  // namespace
