@@ -17,7 +17,9 @@ constexpr const char* kNewSuffix = ".new.";
 constexpr size_t kNewNameLength = 6;
 
 FileId id_of(const struct stat& status) {
-    return {static_cast<uint64_t>(status.st_dev), static_cast<uint64_t>(status.st_ino)};
+    return {static_cast<uint64_t>(status.st_dev), static_cast<uint64_t>(status.st_ino),
+            static_cast<int64_t>(status.st_size), static_cast<int64_t>(status.st_mtim.tv_sec),
+            static_cast<int64_t>(status.st_mtim.tv_nsec)};
 }
 
 // Says what failed and why; errno is taken before anything else can change it.

@@ -6,9 +6,12 @@
 
 enum class FileStart { missing, read, failed };
 
-// Which file a name stood for when it was looked at: a file saved over it since is another.
+// Which file a name stood for when it was looked at, and as it was then: a file saved over it
+// since is another, and so is one written in place or made anew after a delete, which may be
+// handed the freed inode number at once.
 struct FileId {
     uint64_t device = 0, inode = 0;
+    int64_t size = 0, modified_seconds = 0, modified_nanoseconds = 0;
     bool operator==(const FileId&) const = default;
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -603,6 +604,68 @@ TEST_F(HighscoreStore, AnotherUsersSaveLocksNobodyOut) {
         return read && save().empty();
     })) << "the player loaded and saved without a word";
     umask(mask);
+}
+
+// A damaged file behind the player's link is kept beside the file the link names, where the new
+// one is saved.
+TEST_F(HighscoreStore, ADamagedFileBehindALinkIsKeptBesideIt) {
+    TempFolder elsewhere;
+    const std::string real = elsewhere.file("scores"), damaged = "not a high-score line\r\n";
+    write_bytes(real, damaged);
+    fs::create_symlink(real, file());
+    EXPECT_TRUE(one_line_with(load(), {file(), "damaged"}));
+    EXPECT_TRUE(one_line_with(save(), {real + ".damaged"}));
+    EXPECT_EQ(read_bytes(real + ".damaged"), damaged);
+    EXPECT_EQ(fs::read_symlink(file()), real);
+    EXPECT_EQ(entries_in(folder.path()), 1) << "nothing beside the link";
+    EXPECT_EQ(load(), "");
+}
+
+// The damaged file is known by what it was at the load: one written in place since, made anew
+// after a delete (perhaps under the same inode number) or gone is replaced, or saved, as any
+// sound file is, and the older kept file stays.
+TEST_F(HighscoreStore, AFileChangedSinceTheLoadIsNotKept) {
+    const std::string damaged = "not a high-score line\r\n", kept = file() + ".damaged";
+    // Sets the file's modification time to the load's, later by the nanoseconds given.
+    const auto modified = [&](const struct stat& loaded, long later) {
+        timespec times[2] = {loaded.st_atim, loaded.st_mtim};
+        times[1].tv_nsec += later;
+        if (times[1].tv_nsec >= 1000000000) times[1] = {times[1].tv_sec + 1, times[1].tv_nsec - 1000000000};
+        ASSERT_EQ(utimensat(AT_FDCWD, file().c_str(), times, 0), 0);
+    };
+    const std::vector<std::pair<const char*, std::function<void(const struct stat&)>>> cases = {
+        {"rewritten in place, one nanosecond later",
+         [&](const struct stat& loaded) {
+             write_bytes(file(), "not a high-score LINE\r\n");
+             modified(loaded, 1);
+         }},
+        {"rewritten in place at the same time, longer",
+         [&](const struct stat& loaded) {
+             write_bytes(file(), damaged + "\r\n");
+             modified(loaded, 0);
+         }},
+        {"made anew after a delete",
+         [&](const struct stat&) {
+             fs::remove(file());
+             write_bytes(file(), "another copy's lines\r\n");
+         }},
+        {"deleted", [&](const struct stat&) { fs::remove(file()); }},
+    };
+    for (const auto& [what, change] : cases) {
+        SCOPED_TRACE(what);
+        write_bytes(kept, "an older kept file");
+        write_bytes(file(), damaged);
+        EXPECT_TRUE(one_line_with(load(), {file()}));
+        struct stat loaded {};
+        ASSERT_EQ(stat(file().c_str(), &loaded), 0);
+        change(loaded);
+        hs_name[1][1][1] = "NEW";
+        EXPECT_EQ(save(), "");
+        EXPECT_EQ(read_bytes(kept), "an older kept file");
+        EXPECT_EQ(entries_in(folder.path()), 2) << "nothing beside them";
+        EXPECT_EQ(load(), "");
+        EXPECT_EQ(hs_name[1][1][1], "NEW");
+    }
 }
 
 // A keep over a kept name that already is the damaged file, as a save killed after its keep or
