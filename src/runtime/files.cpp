@@ -196,25 +196,22 @@ Keeping keep_as(const std::string& path, const FileId& id, const std::string& na
         linked = new_file_name(name);
     }
     struct stat status {};
+    Keeping keeping = Keeping::kept;
     if (::lstat(linked.c_str(), &status) != 0) {
         error = reason(step, name);
-        ::unlink(linked.c_str());
-        return Keeping::failed;
-    }
-    if (id_of(status) != id) {
-        ::unlink(linked.c_str());
-        return Keeping::other_file;
-    }
-    if (::rename(linked.c_str(), name.c_str()) != 0) {
+        keeping = Keeping::failed;
+    } else if (id_of(status) != id) {
+        keeping = Keeping::other_file;
+    } else if (::rename(linked.c_str(), name.c_str()) != 0) {
         error = reason(step, name);
-        ::unlink(linked.c_str());
-        return Keeping::failed;
+        keeping = Keeping::failed;
     }
-    // Where name already was this file (kept by a save killed before it replaced path, or by
-    // another copy of the game), the rename did nothing and the new link is still there.
+    // The new link goes whatever happened. A rename took it already, but not where name already
+    // was this file (kept by a save killed before it replaced path, or by another copy of the
+    // game): that rename did nothing.
     ::unlink(linked.c_str());
-    sync_folder(name);
-    return Keeping::kept;
+    if (keeping == Keeping::kept) sync_folder(name);
+    return keeping;
 }
 
 bool replace_file(const std::string& path, const std::string& bytes, std::string& error) {

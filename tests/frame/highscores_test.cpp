@@ -35,6 +35,9 @@ protected:
     }
 
     std::string file() const { return folder.file("highscore.dat"); }
+    std::string kept_file() const { return file() + ".damaged"; }
+    // A file of one line that is no high-score line.
+    static constexpr const char* kDamaged = "not a high-score line\r\n";
 
     // Gives every entry of the nine lists its own values, so a misplaced line shows.
     static void fill_distinct() {
@@ -283,7 +286,7 @@ TEST_F(HighscoreStore, LinesEndedByALineFeedAloneReadWhole) {
         EXPECT_EQ(all_entries(), saved);
         EXPECT_EQ(save(), "");
         EXPECT_EQ(read_bytes(file()), written);
-        EXPECT_FALSE(fs::exists(file() + ".damaged"));
+        EXPECT_FALSE(fs::exists(kept_file()));
     }
 }
 
@@ -318,7 +321,7 @@ TEST_F(HighscoreStore, ADamagedOrUnreadableFileIsKeptAsItWasWhenReplaced) {
     fill_distinct();
     save();
     const std::string whole = read_bytes(file());
-    const std::string kept = file() + ".damaged";
+    const std::string kept = kept_file();
     struct Case {
         const char* what;
         std::string bytes;
@@ -328,7 +331,7 @@ TEST_F(HighscoreStore, ADamagedOrUnreadableFileIsKeptAsItWasWhenReplaced) {
     const auto rw = fs::perms::owner_read | fs::perms::owner_write;
     const std::vector<Case> cases = {
         {"damaged", whole.substr(0, 3000), rw, false},
-        {"damaged, with an older kept file", "not a high-score line\r\n", rw, true},
+        {"damaged, with an older kept file", kDamaged, rw, true},
         {"unreadable", whole, fs::perms::none, false},
     };
     for (const Case& c : cases) {
@@ -416,7 +419,7 @@ TEST_F(HighscoreStore, AFailedSaveLeavesTheOldFileAsItWas) {
          "No such file or directory"},
         {"a damaged file that cannot be kept",
          [&] {
-             write_bytes(file(), "not a high-score line\r\n");
+             write_bytes(file(), kDamaged);
              fs::create_directories(folder.path() / "highscore.dat.damaged" / "in the way");
          },
          "Is a directory"},
@@ -441,7 +444,7 @@ TEST_F(HighscoreStore, AFailedSaveLeavesTheOldFileAsItWas) {
 TEST_F(HighscoreStore, AKeepThatFailsLosesNoFile) {
     if (geteuid() != 0) GTEST_SKIP() << "only root can plant another user's file";
     if (read_bytes("/proc/sys/fs/protected_hardlinks") != "1\n") GTEST_SKIP() << "anybody may link any file here";
-    const std::string damaged = "not a high-score line\r\n", kept = file() + ".damaged";
+    const std::string damaged = kDamaged, kept = kept_file();
     write_bytes(file(), damaged);
     write_bytes(kept, "an older kept file");
     load();
@@ -457,7 +460,7 @@ TEST_F(HighscoreStore, AKeepThatFailsLosesNoFile) {
 // Another copy of the game in the same folder kept the damaged file and saved its own lists after
 // this one loaded: its file is replaced as any sound file is, and the damaged bytes stay kept.
 TEST_F(HighscoreStore, OnlyTheFileTheLoadFoundDamagedIsKept) {
-    const std::string damaged = "not a high-score line\r\n", kept = file() + ".damaged";
+    const std::string damaged = kDamaged, kept = kept_file();
     write_bytes(file(), damaged);
     load();
     write_bytes(kept + ".new.a1B2c3", "a keep killed before its rename");
@@ -534,10 +537,10 @@ TEST_F(HighscoreStore, ANumberFieldIsSoundOnlyAsAPlainDecimalNumber) {
     };
     for (const auto& [bytes, said] : files) {
         write_bytes(file(), bytes);
-        fs::remove(file() + ".damaged");
+        fs::remove(kept_file());
         EXPECT_TRUE(one_line_with(load(), {file(), "is damaged: " + said + "\n"}));
-        EXPECT_TRUE(one_line_with(save(), {file() + ".damaged"}));
-        EXPECT_EQ(read_bytes(file() + ".damaged"), bytes);
+        EXPECT_TRUE(one_line_with(save(), {kept_file()}));
+        EXPECT_EQ(read_bytes(kept_file()), bytes);
     }
     EXPECT_EQ(load(), "");
     const std::vector<HighscoreEntry> read = {entry(highscore_slot(1)), entry(highscore_slot(2)),
@@ -610,7 +613,7 @@ TEST_F(HighscoreStore, AnotherUsersSaveLocksNobodyOut) {
 // one is saved.
 TEST_F(HighscoreStore, ADamagedFileBehindALinkIsKeptBesideIt) {
     TempFolder elsewhere;
-    const std::string real = elsewhere.file("scores"), damaged = "not a high-score line\r\n";
+    const std::string real = elsewhere.file("scores"), damaged = kDamaged;
     write_bytes(real, damaged);
     fs::create_symlink(real, file());
     EXPECT_TRUE(one_line_with(load(), {file(), "damaged"}));
@@ -625,7 +628,7 @@ TEST_F(HighscoreStore, ADamagedFileBehindALinkIsKeptBesideIt) {
 // after a delete (perhaps under the same inode number) or gone is replaced, or saved, as any
 // sound file is, and the older kept file stays.
 TEST_F(HighscoreStore, AFileChangedSinceTheLoadIsNotKept) {
-    const std::string damaged = "not a high-score line\r\n", kept = file() + ".damaged";
+    const std::string damaged = kDamaged, kept = kept_file();
     // Sets the file's modification time to the load's, later by the nanoseconds given.
     const auto modified = [&](const struct stat& loaded, long later) {
         timespec times[2] = {loaded.st_atim, loaded.st_mtim};
@@ -671,7 +674,7 @@ TEST_F(HighscoreStore, AFileChangedSinceTheLoadIsNotKept) {
 // A keep over a kept name that already is the damaged file, as a save killed after its keep or
 // another copy's keep leaves it, leaves nothing but the two files.
 TEST_F(HighscoreStore, AKeepOverTheSameFileLeavesNothingElse) {
-    const std::string damaged = "not a high-score line\r\n", kept = file() + ".damaged";
+    const std::string damaged = kDamaged, kept = kept_file();
     write_bytes(file(), damaged);
     load();
     fs::create_hard_link(file(), kept);
