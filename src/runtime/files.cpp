@@ -68,6 +68,22 @@ mode_t usual_mode() {
     return 0644 & ~mask;
 }
 
+// A new file is its saver's, in the saver's group: whoever reached the old file as its owner or
+// through its group could be locked out. So it takes on the old owner and group where the saver
+// may set them (root both, a member of the old group that group alone), then the old permissions
+// where it has either. Where it has neither, those were meant for other people: it gets the usual
+// ones. Its owner may always read it, or the next start could not read the scores it holds.
+// False when the mode cannot be set; where neither owner nor group can, the file stays the saver's.
+bool take_after_old_file(int fd, const struct stat* old) {
+    bool shared = false;
+    if (old) {
+        if (::fchown(fd, old->st_uid, old->st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), old->st_gid);
+        struct stat now {};
+        shared = ::fstat(fd, &now) == 0 && (now.st_uid == old->st_uid || now.st_gid == old->st_gid);
+    }
+    return ::fchmod(fd, (shared ? old->st_mode & 0777 : usual_mode()) | S_IRUSR) == 0;
+}
+
 // A new file's name as mkostemp would make it, for a file that mkostemp cannot make: a link.
 std::string new_file_name(const std::string& path) {
     static constexpr char kCharacters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -223,14 +239,10 @@ bool replace_file(const std::string& path, const std::string& bytes, std::string
         error = reason("cannot create a new file beside", path);
         return false;
     }
-    // mkostemp makes a file for its owner alone. The new file keeps what the player set for their
-    // own old one, but stays readable by them, or the next start could not read the scores it
-    // holds. The new file belongs to whoever saves, so over another user's file (root's OK in a
-    // player's folder, say) the old mode could lock that user out: it gets the usual one.
+    // mkostemp makes a file for its owner alone.
     struct stat old {};
-    const bool own = ::stat(path.c_str(), &old) == 0 && old.st_uid == ::geteuid();
-    const mode_t mode = own ? (old.st_mode & 0777) | S_IRUSR : usual_mode();
-    bool ok = ::fchmod(fd, mode) == 0;
+    const bool replacing = ::stat(path.c_str(), &old) == 0;
+    bool ok = take_after_old_file(fd, replacing ? &old : nullptr);
     if (!ok) error = reason("cannot set the mode of", temporary);
     if (ok && !write_all(fd, bytes)) {
         ok = false;

@@ -39,9 +39,9 @@ enum class Keeping { kept, other_file, failed };
 Keeping keep_as(const std::string& path, const FileId& id, const std::string& name, std::string& error);
 
 // Writes a file whole or not at all: a new file of its own beside it, flushed to disk, then
-// renamed over it. The new file takes the old one's permissions when the old one is the saving
-// user's own, or else the usual ones. On failure the old file is untouched and the reason is
-// given. New files left beside it by a save that was killed are removed.
+// renamed over it. The new file keeps the old one's owner, group and permissions as far as the
+// saving user may set them, and is always readable by its owner. On failure the old file is
+// untouched and the reason is given. New files left beside it by a save that was killed are removed.
 bool replace_file(const std::string& path, const std::string& bytes, std::string& error);
 
 // Removes the new files that a save or keep to path left beside it when it was killed before

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -90,14 +91,31 @@ protected:
             EXPECT_EQ(entry.path().filename().string().find(".new."), std::string::npos) << entry.path();
     }
 
-    // Whether code, run in a child process as the user nobody, returned true there. Only root can
-    // change user; nobody may write in the test's folder.
-    bool as_nobody(const std::function<bool()>& code) const {
-        fs::permissions(folder.path(), fs::perms::all);
+    // Who a child process runs as: a user, their group and every group they belong to. Numbers
+    // will do: no such user need exist.
+    struct User {
+        uid_t uid;
+        gid_t gid;
+        std::vector<gid_t> groups;
+    };
+    static inline const User kNobody{65534, 65534, {65534}};
+
+    // Whether code, run in a child process as the user, returned true there. Only root can change
+    // user.
+    static bool as_user(const User& user, const std::function<bool()>& code) {
         const pid_t child = fork();
-        if (child == 0) _exit(setgid(65534) == 0 && setuid(65534) == 0 && code() ? 0 : 1);
+        if (child == 0) {
+            const bool became = setgroups(user.groups.size(), user.groups.data()) == 0 && setgid(user.gid) == 0 &&
+                                setuid(user.uid) == 0;
+            _exit(became && code() ? 0 : 1);
+        }
         int status = 0;
         return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    // The same as the user nobody, who may write in the test's folder.
+    bool as_nobody(const std::function<bool()>& code) const {
+        fs::permissions(folder.path(), fs::perms::all);
+        return as_user(kNobody, code);
     }
 
     // The mode of the file a path names, in octal.
@@ -107,6 +125,12 @@ protected:
         std::ostringstream mode;
         mode << std::oct << (status.st_mode & 07777);
         return mode.str();
+    }
+    // Its owner, group and mode: "uid:gid mode".
+    static std::string owner_and_mode_of(const std::string& path) {
+        struct stat status {};
+        if (stat(path.c_str(), &status) != 0) return "none";
+        return std::to_string(status.st_uid) + ":" + std::to_string(status.st_gid) + " " + mode_of(path);
     }
 
     static std::vector<std::string> lines_of(const std::string& bytes) {
@@ -550,7 +574,8 @@ TEST_F(HighscoreStore, ANumberFieldIsSoundOnlyAsAPlainDecimalNumber) {
 }
 
 // A save keeps the permissions the player gave the file, behind a link too, but never takes
-// reading from its owner, the saving player; a first file is made under the umask.
+// reading from its owner, the saving player; a first file is made under the umask, readable by
+// its owner all the same.
 TEST_F(HighscoreStore, ASaveKeepsThePermissionsOfTheFileItReplaces) {
     TempFolder elsewhere;
     const std::string real = elsewhere.file("scores");
@@ -568,6 +593,7 @@ TEST_F(HighscoreStore, ASaveKeepsThePermissionsOfTheFileItReplaces) {
         {"a first file", {}, false, 027, "640"},
         {"anybody may write", 0666, false, 022, "666"},
         {"a first file, under a umask that lets the group write", {}, false, 002, "644"},
+        {"a first file, under a umask that takes reading from its owner", {}, false, 0477, "600"},
     };
     const mode_t mask = umask(027);
     for (const Case& c : cases) {
@@ -588,25 +614,60 @@ TEST_F(HighscoreStore, ASaveKeepsThePermissionsOfTheFileItReplaces) {
     umask(mask);
 }
 
-// Root's save over a player's file, which it could read and they could not, makes a file of
-// root's that the player can read and replace.
+// A save keeps the file's owner and group where the saver may set them, and its permissions where
+// the new file has either: whoever loaded and saved before still can, without a word. The users
+// are numbers: a player, their group partner, and the group the two share.
 TEST_F(HighscoreStore, AnotherUsersSaveLocksNobodyOut) {
-    if (geteuid() != 0) GTEST_SKIP() << "only root can save over another user's file";
+    if (geteuid() != 0) GTEST_SKIP() << "only root can act as other users";
+    constexpr gid_t shared = 50100, left = 50200;
+    const User root{0, 0, {0}}, player{50001, 50001, {50001, shared}}, partner{50002, 50002, {50002, shared}},
+        player_alone{50001, 50001, {50001}};
+    struct Case {
+        const char* what;
+        User saver;
+        mode_t mask;  // the saver's umask
+        uid_t owner;  // the file's before
+        gid_t group;
+        mode_t mode;
+        bool shared_folder;  // set-group-id, in the shared group
+        const char* after;   // "uid:gid mode"
+        User next;           // loads and saves after the saver
+    };
+    const std::vector<Case> cases = {
+        {"root under a strict umask, over a player's file", root, 077, 65534, 65534, 0600, false, "65534:65534 600",
+         kNobody},
+        {"a group partner, in a set-group-id folder", partner, 077, 50001, shared, 0660, true, "50002:50100 660",
+         player},
+        {"a group partner, in a plain folder", partner, 077, 50001, shared, 0660, false, "50002:50100 660", player},
+        {"the player, over their own file in a shared group", player, 022, 50001, shared, 0660, false,
+         "50001:50100 660", partner},
+        {"the player, over their own file in a group they left", player_alone, 022, 50001, left, 0600, false,
+         "50001:50001 600", player_alone},
+        {"the player, over root's file that anybody may read", player_alone, 077, 0, 0, 0644, false, "50001:50001 600",
+         root},
+    };
     fill_distinct();
-    save();
-    ASSERT_EQ(chown(file().c_str(), 65534, 65534), 0);
-    ASSERT_EQ(chmod(file().c_str(), 0600), 0);
-    const mode_t mask = umask(022);
-    EXPECT_EQ(load(), "");
-    hs_name[1][1][1] = "ROOT";
-    EXPECT_EQ(save(), "");
-    EXPECT_EQ(mode_of(file()), "644");
-    EXPECT_TRUE(as_nobody([] {
-        hs_name[1][1][1] = "";
-        const bool read = load().empty() && hs_name[1][1][1] == "ROOT";
-        return read && save().empty();
-    })) << "the player loaded and saved without a word";
-    umask(mask);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(file());
+        ASSERT_EQ(chown(folder.path().c_str(), 0, c.shared_folder ? shared : 0), 0);
+        ASSERT_EQ(chmod(folder.path().c_str(), c.shared_folder ? 02777 : 0777), 0);
+        save();
+        ASSERT_EQ(chown(file().c_str(), c.owner, c.group), 0);
+        ASSERT_EQ(chmod(file().c_str(), c.mode), 0);
+        EXPECT_TRUE(as_user(c.saver, [&] {
+            umask(c.mask);
+            const bool loaded = load().empty();
+            hs_name[1][1][1] = "SAVER";
+            return loaded && save().empty();
+        })) << "the saver loaded and saved without a word";
+        EXPECT_EQ(owner_and_mode_of(file()), c.after);
+        EXPECT_TRUE(as_user(c.next, [] {
+            hs_name[1][1][1] = "";
+            const bool read = load().empty() && hs_name[1][1][1] == "SAVER";
+            return read && save().empty();
+        })) << "the next user loaded and saved without a word";
+    }
 }
 
 // A damaged file behind the player's link is kept beside the file the link names, where the new
