@@ -269,6 +269,7 @@ TEST_F(HighscoreStore, ADamagedFileKeepsItsWellFormedLinesAndIsLeftAlone) {
         {"binary garbage in a line", with_line(11, garbage), {11}},
         {"points beyond plain decimal text", with_line(12, R"("<<<<<<<<<<<<<<<<<<<<<<","D","3","4")"), {12}},
         {"a space between fields", with_line(13, R"("4", "D","3","4")"), {13}},
+        {"text after the fourth field", with_line(14, good[13] + "x"), {14}},
         {"a huge file", whole + std::string(1 << 20, 'x'), {}},
         {"no line end at all", garbage + garbage, from(1)},
         {"empty", "", from(1)},
@@ -337,6 +338,12 @@ TEST_F(HighscoreStore, ASaveWritesThroughNoLinkAndLeavesNoNewFileBehind) {
         EXPECT_EQ(lines_of(read_bytes(file())).size(), 180u);
         expect_no_new_file_in(folder.path());
     }
+    // A player's own files stay, named much like a new file as they may be: a save removes only
+    // its own kind of name, the file's, ".new." and six characters.
+    const std::vector<std::string> players = {"highscore.dat.new.bak", "highscore.dat.old.a1B2c3"};
+    for (const std::string& name : players) write_bytes(folder.file(name), name);
+    EXPECT_EQ(save(), "");
+    for (const std::string& name : players) EXPECT_EQ(read_bytes(folder.file(name)), name);
 }
 
 // A file that did not load whole is kept beside the new one, as it was, when the next save
@@ -690,10 +697,11 @@ TEST_F(HighscoreStore, ADamagedFileBehindALinkIsKeptBesideIt) {
 // sound file is, and the older kept file stays.
 TEST_F(HighscoreStore, AFileChangedSinceTheLoadIsNotKept) {
     const std::string damaged = kDamaged, kept = kept_file();
-    // Sets the file's modification time to the load's, later by the nanoseconds given.
-    const auto modified = [&](const struct stat& loaded, long later) {
+    // Sets the file's modification time to the load's, later by the time given.
+    const auto modified = [&](const struct stat& loaded, time_t seconds, long nanoseconds) {
         timespec times[2] = {loaded.st_atim, loaded.st_mtim};
-        times[1].tv_nsec += later;
+        times[1].tv_sec += seconds;
+        times[1].tv_nsec += nanoseconds;
         if (times[1].tv_nsec >= 1000000000) times[1] = {times[1].tv_sec + 1, times[1].tv_nsec - 1000000000};
         ASSERT_EQ(utimensat(AT_FDCWD, file().c_str(), times, 0), 0);
     };
@@ -701,12 +709,17 @@ TEST_F(HighscoreStore, AFileChangedSinceTheLoadIsNotKept) {
         {"rewritten in place, one nanosecond later",
          [&](const struct stat& loaded) {
              write_bytes(file(), "not a high-score LINE\r\n");
-             modified(loaded, 1);
+             modified(loaded, 0, 1);
+         }},
+        {"rewritten in place, one second later",
+         [&](const struct stat& loaded) {
+             write_bytes(file(), "not a high-score LINE\r\n");
+             modified(loaded, 1, 0);
          }},
         {"rewritten in place at the same time, longer",
          [&](const struct stat& loaded) {
              write_bytes(file(), damaged + "\r\n");
-             modified(loaded, 0);
+             modified(loaded, 0, 0);
          }},
         {"made anew after a delete",
          [&](const struct stat&) {
